@@ -1,0 +1,106 @@
+// Every service SwiftDash asks of the operating system, as one interface in plain C++ types.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace sd {
+
+using WindowHandle = void*;  // an HWND, opaque to the portable code
+using IconHandle = void*;    // an HICON
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgIcon { None, Information, Stop };
+enum class MsgAnswer { Ok, Yes, No };
+
+// The three ways of ending a Windows session; the values are ExitWindowsEx's flags.
+enum class SessionEnd : unsigned { LogOff = 0, ShutDown = 1, Reboot = 2 };
+
+enum class ReplaceResult { Replaced, Unsupported, Failed };
+
+struct MemoryStatus {
+    std::uint32_t memoryLoad = 0;  // percent in use
+    std::uint64_t totalPhys = 0;   // bytes
+    std::uint64_t availPhys = 0;   // bytes
+};
+
+struct BrowseFileRequest {
+    std::string title;
+    std::uint32_t flags = 0;   // OFN_* flags
+    std::string filter;        // "Desc|pattern; pattern|Desc|pattern"
+    std::string initialFile;
+    std::string initialDir;    // empty: the dialog's own default
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // --- Process ---
+    // Folder of the running exe, without a trailing separator.
+    virtual std::string ExecutableDirectory() = 0;
+    // File name of the running exe without folder and extension.
+    virtual std::string ExecutableBaseName() = 0;
+    // The command line after the program's own name, without the blanks around it.
+    virtual std::string CommandLineArguments() = 0;
+    // True when another shell or tray instance runs; marks this one as running when it is not.
+    virtual bool AnotherInstanceRunning() = 0;
+    // RegisterServiceProcess(pid, 1 or 0) where the system has it (Windows 95/98); else nothing.
+    virtual void SetServiceProcess(bool registered) = 0;
+    // Ends the process at once; no window's close handler runs. Fakes record and return.
+    virtual void EndProcess() = 0;
+
+    // --- Session ---
+    // ExitWindowsEx(how, 1): no forcing flag, no privilege asked for, result not examined.
+    virtual void EndSession(SessionEnd how) = 0;
+
+    // --- Dialogs ---
+    // A modal message box owned by no window; blocks until the user answers.
+    virtual MsgAnswer ShowMessage(const std::string& text, const std::string& title,
+                                  MsgButtons buttons, MsgIcon icon) = 0;
+    // The Open dialog; the chosen path, or empty on cancel or any failure.
+    virtual std::string BrowseForFile(WindowHandle owner, const BrowseFileRequest& request) = 0;
+    // The shell's folder browser; the chosen folder, or empty on cancel.
+    virtual std::string BrowseForFolder(WindowHandle owner, const std::string& title) = 0;
+
+    // --- Programs ---
+    // Starts a command line in a normal, activated window without waiting; false if it did not start.
+    virtual bool StartProgram(const std::string& commandLine) = 0;
+    // The program registered to open a document, or empty.
+    virtual std::string FindAssociatedProgram(const std::string& file) = 0;
+
+    // --- Files ---
+    virtual bool FileExists(const std::string& path) = 0;    // a file, not a folder
+    virtual bool FolderExists(const std::string& path) = 0;  // a folder, not a file
+    virtual bool IsReadOnly(const std::string& path) = 0;
+    virtual bool ChangeDirectory(const std::string& path) = 0;
+    // The whole file, or nothing when it cannot be opened or read.
+    virtual std::optional<std::string> ReadFileBytes(const std::string& path) = 0;
+    // Creates or truncates, writes every byte, flushes to disk and closes; false if any step failed.
+    virtual bool WriteFileBytes(const std::string& path, const std::string& bytes) = 0;
+    // Renames; fails when `to` exists.
+    virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
+    // Puts `from` in the place of `to` in one step where the system can (NT); Unsupported on 9x.
+    virtual ReplaceResult ReplaceFileAtomically(const std::string& from, const std::string& to) = 0;
+    // Drops the system's cached copy of an INI file, before reading it and after replacing it.
+    virtual void FlushProfileCache(const std::string& path) = 0;
+
+    // --- Settings (HKCU\Software\SwiftDash\Default, one REG_SZ per key) ---
+    // The stored text, or empty when the key, section or application is absent.
+    virtual std::string ReadSetting(const std::string& key) = 0;
+    // Stores the text, creating whatever is missing; a failed write is not reported.
+    virtual void WriteSetting(const std::string& key, const std::string& value) = 0;
+
+    // --- Tray ---
+    // Shell_NotifyIconA with the 88-byte record; the results are not examined by callers.
+    virtual bool AddTrayIcon(WindowHandle window, unsigned id, unsigned callbackMessage,
+                             IconHandle icon, const std::string& tip) = 0;
+    virtual bool DeleteTrayIcon(WindowHandle window, unsigned id) = 0;
+
+    // --- System ---
+    virtual MemoryStatus GetMemoryStatus() = 0;
+};
+
+}  // namespace sd

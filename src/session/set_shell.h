@@ -1,0 +1,26 @@
+// Rewriting the shell= line of system.ini in the program's folder, safely.
+#pragma once
+
+#include <string>
+
+#include "shell_window/program.h"
+
+namespace sd {
+
+struct ShellFiles {
+    std::string ini;     // ProgramDir + "\system.ini"
+    std::string temp;    // ProgramDir + "\temp11.tmp"
+    std::string backup;  // where the old file waits while it is replaced without an atomic move
+};
+ShellFiles ShellFilesIn(const std::string& programDir);
+
+// Writes "shell=" + value over every shell line of system.ini. At every instant the name
+// system.ini holds the old or the new complete file, or the old one waits under the backup
+// name for RecoverShellFile. Shows the missing-file box when system.ini cannot be read.
+void SetShell(Program& program, const std::string& value);
+
+// Finishes a replace that was cut short: puts the backup back when system.ini is missing,
+// and drops a backup that a finished replace left behind.
+void RecoverShellFile(Platform& platform, const ShellFiles& files);
+
+}  // namespace sd

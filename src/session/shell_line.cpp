@@ -1,0 +1,36 @@
+// The pure rewrite of system.ini's shell lines.
+#include "session/shell_line.h"
+
+namespace sd {
+
+bool IsShellLine(std::string_view line) {
+    const std::string_view head = line.substr(0, 5);
+    return head == "shell" || head == "Shell";
+}
+
+std::string RewriteShellLines(std::string_view content, std::string_view value) {
+    std::string out;
+    out.reserve(content.size() + value.size() * 2 + 16);
+    std::size_t pos = 0;
+    while (pos < content.size()) {
+        std::size_t end = content.find('\r', pos);
+        const bool terminated = end != std::string_view::npos;
+        if (!terminated) end = content.size();
+        const std::string_view line = content.substr(pos, end - pos);
+        if (IsShellLine(line)) {
+            out += "shell=";
+            out += value;
+        } else {
+            out += line;
+        }
+        out += "\r\n";
+        pos = end;
+        if (terminated) {
+            ++pos;  // the CR
+            if (pos < content.size() && content[pos] == '\n') ++pos;
+        }
+    }
+    return out;
+}
+
+}  // namespace sd

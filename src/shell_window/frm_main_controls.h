@@ -1,0 +1,23 @@
+// The main window's size and controls, in twips.
+#pragma once
+
+#include "shell_window/control_table.h"
+
+namespace sd {
+
+inline constexpr int kMainClientWidthTwips = 3420;
+inline constexpr int kMainClientHeightTwips = 1020;
+inline constexpr int kMainLeftTwips = 100;
+inline constexpr int kMainTopTwips = 100;
+
+inline constexpr ControlSpec kMainControls[] = {
+    {"IconPic", ControlKind::PictureBox, "", 0, 720, 255, 255, kNoTabIndex, kNoParent, false},
+    {"imgminimize0", ControlKind::Image, "", 720, 0, 180, 180, kNoTabIndex, kNoParent, false},
+    {"imgclose0", ControlKind::Image, "", 480, 0, 180, 180, kNoTabIndex, kNoParent, false},
+    {"imgminimize1", ControlKind::Image, "", 0, 0, 195, 195, kNoTabIndex, kNoParent, false},
+    {"imgclose1", ControlKind::Image, "", 240, 0, 195, 195, kNoTabIndex, kNoParent, false},
+    {"imgMinimize", ControlKind::Image, "", 2960, 45, 180, 180, kNoTabIndex, kNoParent, true},
+    {"imgClose", ControlKind::Image, "", 3180, 45, 180, 180, kNoTabIndex, kNoParent, true},
+};
+
+}  // namespace sd

@@ -1,0 +1,41 @@
+// Process-wide state and the procedures every subsystem shares: how the program ends,
+// and the once-per-user explanation shown before the first switch into shell mode.
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace sd {
+
+inline constexpr const char* kAppTitle = "SwiftDash";
+
+struct ProgramState {
+    std::string ProgramDir;   // folder of the exe, no trailing separator
+    std::string ExeName;      // exe file name without folder and extension
+    bool ShellMode = false;   // true for every run but tray mode
+    int DoubleClickAction = 0;
+    std::string DoubleClickFile;
+    std::string StartMenuFolderPath;
+    std::string DesktopFolderPath;
+    std::string ExplorerPathValue;
+};
+
+// What every procedure needs: the system, and the process-wide variables.
+struct Program {
+    explicit Program(Platform& p) : platform(p) {}
+    Platform& platform;
+    ProgramState vars;
+    WindowHandle iconPic = nullptr;  // the window the tray icon reports to
+};
+
+inline constexpr unsigned kTrayIconId = 1;
+
+// Removes the tray icon in tray mode, leaves the task-list registration and ends the
+// process at once. Callers treat it as the last thing they do.
+void QuitProgram(Program& program);
+
+// Shows the first-switch explanation once per user, writing its marker first.
+void CheckSwitch(Program& program);
+
+}  // namespace sd

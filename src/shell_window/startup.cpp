@@ -1,0 +1,97 @@
+// The start-up sequence: the main window's load handler, and the checks it runs.
+#include <windows.h>
+
+#include "menus/menu_commands.h"
+#include "session/set_shell.h"
+#include "settings/setting_keys.h"
+#include "settings/setting_numbers.h"
+#include "shell_window/app.h"
+#include "shell_window/frm_main_controls.h"
+#include "shell_window/run_mode.h"
+#include "shell_window/startup_items.h"
+
+namespace sd {
+
+void CheckVersion(App& app) {
+    Platform& platform = app.program.platform;
+    if (!IsFirstRun(platform.ReadSetting(keys::Version))) return;
+    // The marker goes first, so a user who ends the program at the box is not asked again.
+    platform.WriteSetting(keys::Version, kCurrentVersionText);
+    platform.ShowMessage(
+        "It appears that you are running SwiftDash for the first time. Please set your options",
+        kAppTitle, MsgButtons::Ok, MsgIcon::None);
+    app.options.Show();
+}
+
+void HideFromTaskList(Program& program) { program.platform.SetServiceProcess(true); }
+
+namespace {
+
+void ReadCachedSettings(Program& program) {
+    Platform& platform = program.platform;
+    ProgramState& vars = program.vars;
+    vars.DoubleClickAction = ReadDoubleClickAction(platform.ReadSetting(keys::DoubleClickOnMainWindow));
+    vars.DoubleClickFile = platform.ReadSetting(keys::DoubleClickOpenFile);
+    vars.StartMenuFolderPath = platform.ReadSetting(keys::StartMenuFolder);
+    vars.DesktopFolderPath = platform.ReadSetting(keys::DesktopFolder);
+    vars.ExplorerPathValue = platform.ReadSetting(keys::ExplorerPath);
+}
+
+}  // namespace
+
+void frmMain::Form_Load() {
+    Program& program = app_.program;
+    Platform& platform = program.platform;
+    ProgramState& vars = program.vars;
+
+    SetWindowPos(hwnd_, nullptr, TwipsToPixels(kMainLeftTwips, app_.dpi),
+                 TwipsToPixels(kMainTopTwips, app_.dpi), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    vars.ProgramDir = platform.ExecutableDirectory();
+    // A replace of system.ini cut short by a crash or power loss is finished first.
+    RecoverShellFile(platform, ShellFilesIn(vars.ProgramDir));
+    SendMessageA(iconPic_, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+    program.iconPic = iconPic_;
+    vars.ShellMode = true;
+    vars.ExeName = platform.ExecutableBaseName();
+    ReadCachedSettings(program);
+
+    switch (RunModeFor(platform.CommandLineArguments())) {
+        case RunMode::Options:
+            ShowWindow(hwnd_, SW_HIDE);
+            app_.options.Show();
+            while (app_.options.IsVisible() && app_.PumpMessage()) {
+            }
+            platform.EndProcess();
+            return;
+        case RunMode::Tray:
+            if (platform.AnotherInstanceRunning()) {
+                QuitProgram(program);
+                return;
+            }
+            vars.ShellMode = false;
+            CreateIcon();
+            ShowWindow(hwnd_, SW_HIDE);
+            CheckVersion(app_);
+            return;
+        case RunMode::Switch:
+            CheckSwitch(program);
+            mnuSwiftDashMode_Click(app_);
+            return;
+        case RunMode::Shell:
+            if (platform.AnotherInstanceRunning()) {
+                QuitProgram(program);
+                return;
+            }
+            CheckVersion(app_);
+            LaunchStartUpItems(program);
+            HideFromTaskList(program);
+            break;
+        case RunMode::MainWindowOnly:
+            break;
+    }
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    UpdateWindow(hwnd_);
+}
+
+}  // namespace sd

@@ -1,0 +1,20 @@
+// The user's own start-up list.
+#include "shell_window/startup_items.h"
+
+#include "session/open_file.h"
+#include "settings/setting_keys.h"
+
+namespace sd {
+
+void LaunchStartUpItems(Program& program) {
+    Platform& platform = program.platform;
+    for (int i = 0; i < keys::kStartUpItemCount; ++i) {
+        const std::string item = platform.ReadSetting(keys::StartUpItem(i));
+        if (!item.empty()) OpenFile(program, item);
+    }
+    const std::string folder = platform.ReadSetting(keys::StartUpFolder);
+    // Explorer reports a missing folder itself.
+    if (!folder.empty()) platform.StartProgram("explorer " + folder);
+}
+
+}  // namespace sd

@@ -1,0 +1,12 @@
+// The user's own start-up list: three programs or documents and one folder.
+#pragma once
+
+#include "shell_window/program.h"
+
+namespace sd {
+
+// Opens each non-empty StartUpItem0..2 in order, then the StartUpFolder in Explorer; the
+// settings are read afresh on every call.
+void LaunchStartUpItems(Program& program);
+
+}  // namespace sd

@@ -1,0 +1,111 @@
+// Rewriting system.ini: the result, the missing-file box, and that no failure or crash at any
+// step leaves system.ini anything but its old or its new bytes.
+#include <gtest/gtest.h>
+
+#include "fake_platform.h"
+#include "session/set_shell.h"
+#include "session/shell_line.h"
+
+namespace sd {
+namespace {
+
+const std::string kIni = "C:\\WINDOWS\\system.ini";
+const std::string kTemp = "C:\\WINDOWS\\temp11.tmp";
+const std::string kOld = "[boot]\r\nshell=Explorer.exe\r\nmouse.drv=mouse.drv\n\r\n[386Enh]\r\nShell=x";
+const std::string kNew = "[boot]\r\nshell=SwiftDash\r\nmouse.drv=mouse.drv\n\r\n[386Enh]\r\nshell=SwiftDash\r\n";
+
+struct SetShellTest : ::testing::TestWithParam<bool> {
+    SetShellTest() {
+        fake.atomicReplace = GetParam();
+        fake.files[kIni] = kOld;
+        program.vars.ProgramDir = "C:\\WINDOWS";
+    }
+    test::FakePlatform fake;
+    Program program{fake};
+};
+
+TEST_P(SetShellTest, ReplacesTheFileAndLeavesNoTempBehind) {
+    fake.files[kTemp] = "stale";
+    SetShell(program, "SwiftDash");
+    EXPECT_EQ(fake.files[kIni], kNew);
+    EXPECT_EQ(fake.files.size(), 1u);
+    EXPECT_TRUE(fake.messages.empty());
+}
+
+TEST_P(SetShellTest, MissingFileShowsTheStopBoxAndCreatesNothing) {
+    fake.files.clear();
+    SetShell(program, "explorer.exe");
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].text,
+              "Unable to find system.ini file. Please make sure you are running SwiftDash from "
+              "windows directory.");
+    EXPECT_EQ(fake.messages[0].title, "SwiftDash");
+    EXPECT_EQ(fake.messages[0].icon, MsgIcon::Stop);
+    EXPECT_TRUE(fake.files.empty());
+}
+
+TEST_P(SetShellTest, MissingFolderShowsTheStopBox) {
+    program.vars.ProgramDir = "C:\\NOWHERE";
+    SetShell(program, "explorer.exe");
+    EXPECT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.files[kIni], kOld);
+}
+
+TEST_P(SetShellTest, ReadOnlyFileStaysExactlyAsItWas) {
+    fake.readOnly.insert(kIni);
+    SetShell(program, "SwiftDash");
+    EXPECT_EQ(fake.files[kIni], kOld);
+    EXPECT_EQ(fake.files[kTemp], kNew);  // the rewritten text waits beside it
+}
+
+TEST_P(SetShellTest, EveryFailingStepLeavesOldOrNewBytes) {
+    for (const char* step : {"ReadFileBytes", "WriteFileBytes", "RenameFile", "RemoveFile",
+                             "ReplaceFileAtomically", "ChangeDirectory"}) {
+        for (int n = 1; n <= 3; ++n) {
+            SCOPED_TRACE(std::string(step) + " call " + std::to_string(n));
+            test::FakePlatform failing;
+            failing.atomicReplace = GetParam();
+            failing.files[kIni] = kOld;
+            failing.FailCall(step, n);
+            Program p{failing};
+            p.vars.ProgramDir = "C:\\WINDOWS";
+            SetShell(p, "SwiftDash");
+            ASSERT_TRUE(failing.files.count(kIni));
+            const std::string& now = failing.files[kIni];
+            EXPECT_TRUE(now == kOld || now == kNew) << now;
+        }
+    }
+}
+
+TEST_P(SetShellTest, CrashAtAnyPointIsRecoverable) {
+    for (int changes = 0; changes <= 6; ++changes) {
+        SCOPED_TRACE("crash after " + std::to_string(changes) + " file changes");
+        test::FakePlatform dying;
+        dying.atomicReplace = GetParam();
+        dying.files[kIni] = kOld;
+        dying.changesBeforeCrash = changes;
+        Program p{dying};
+        p.vars.ProgramDir = "C:\\WINDOWS";
+        SetShell(p, "SwiftDash");
+
+        // The next start finds whatever the crash left.
+        test::FakePlatform next;
+        next.files = dying.files;
+        RecoverShellFile(next, ShellFilesIn("C:\\WINDOWS"));
+        ASSERT_TRUE(next.files.count(kIni));
+        EXPECT_TRUE(next.files[kIni] == kOld || next.files[kIni] == kNew);
+        EXPECT_FALSE(next.files.count("C:\\WINDOWS\\temp11.bak"));
+
+        // And a later switch completes normally from there.
+        Program again{next};
+        again.vars.ProgramDir = "C:\\WINDOWS";
+        SetShell(again, "explorer.exe");
+        EXPECT_EQ(next.files[kIni], RewriteShellLines(kOld, "explorer.exe"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ReplaceRoads, SetShellTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Atomic" : "Win9x"; });
+
+}  // namespace
+}  // namespace sd

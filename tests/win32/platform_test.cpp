@@ -1,0 +1,89 @@
+// The real settings store and file steps, on Wine's registry and file system.
+#include <gtest/gtest.h>
+
+#include "session/set_shell.h"
+#include "test_platform.h"
+
+namespace sd {
+namespace {
+
+struct SettingsStore : ::testing::Test {
+    void SetUp() override { test::ClearSettings(); }
+    void TearDown() override { test::ClearSettings(); }
+    Win32Platform platform;
+};
+
+TEST_F(SettingsStore, AbsentReadsEmptyAndWritesReadBack) {
+    EXPECT_EQ(platform.ReadSetting("Version"), "");
+    platform.WriteSetting("Version", "130");
+    platform.WriteSetting("ExplorerPath", "C:\\Program Files\\x y\\z.exe");
+    platform.WriteSetting("StartUpItem1", "");
+    EXPECT_EQ(platform.ReadSetting("Version"), "130");
+    EXPECT_EQ(platform.ReadSetting("ExplorerPath"), "C:\\Program Files\\x y\\z.exe");
+    EXPECT_EQ(platform.ReadSetting("StartUpItem1"), "");
+    platform.WriteSetting("Version", "7");
+    EXPECT_EQ(platform.ReadSetting("Version"), "7");
+
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\SwiftDash\\Default", 0, KEY_READ, &key),
+              ERROR_SUCCESS);
+    DWORD type = 0;
+    EXPECT_EQ(RegQueryValueExA(key, "Version", nullptr, &type, nullptr, nullptr), ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    RegCloseKey(key);
+}
+
+const std::string kOld = "[boot]\r\nshell=Explorer.exe\r\nuser.exe=user.exe\r\n[x]\r\nk=v";
+const std::string kNew = "[boot]\r\nshell=SwiftDash\r\nuser.exe=user.exe\r\n[x]\r\nk=v\r\n";
+
+struct ShellFile : ::testing::TestWithParam<bool> {
+    ShellFile() : platform(Win32PlatformOptions{GetParam()}) {
+        platform.exeDir = folder.path();
+        program.vars.ProgramDir = folder.path();
+    }
+    test::TempFolder folder;
+    test::TestPlatform platform;
+    Program program{platform};
+};
+
+TEST_P(ShellFile, RewritesInPlaceOfTheOldFileAndCleansUp) {
+    folder.Write("system.ini", kOld);
+    folder.Write("temp11.tmp", "stale");
+    SetShell(program, "SwiftDash");
+    EXPECT_EQ(folder.Read("system.ini"), kNew);
+    EXPECT_FALSE(folder.Exists("temp11.tmp"));
+    EXPECT_FALSE(folder.Exists("temp11.bak"));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_P(ShellFile, ReadOnlyFileIsLeftAlone) {
+    folder.Write("system.ini", kOld);
+    SetFileAttributesA(folder.File("system.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetShell(program, "SwiftDash");
+    EXPECT_EQ(folder.Read("system.ini"), kOld);
+    EXPECT_TRUE(GetFileAttributesA(folder.File("system.ini").c_str()) & FILE_ATTRIBUTE_READONLY);
+}
+
+TEST_P(ShellFile, MissingFileShowsTheBoxAndWritesNothing) {
+    SetShell(program, "explorer.exe");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].icon, MsgIcon::Stop);
+    EXPECT_FALSE(folder.Exists("temp11.tmp"));
+    EXPECT_FALSE(folder.Exists("system.ini"));
+}
+
+TEST_P(ShellFile, InterruptedReplaceIsFinishedFromTheBackup) {
+    folder.Write("temp11.bak", kOld);
+    folder.Write("temp11.tmp", kNew);
+    SetShell(program, "explorer.exe");
+    EXPECT_EQ(folder.Read("system.ini"),
+              "[boot]\r\nshell=explorer.exe\r\nuser.exe=user.exe\r\n[x]\r\nk=v\r\n");
+    EXPECT_FALSE(folder.Exists("temp11.bak"));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(ReplaceRoads, ShellFile, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Win9x" : "NT"; });
+
+}  // namespace
+}  // namespace sd

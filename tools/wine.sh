@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Wine helpers shared by the run command, the test launcher and the benchmarks: private
+# prefixes made from one cached template, the display, and the Wine server.
+# Source it; it defines functions and changes nothing by itself.
+
+SD_ROOT=${SD_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+SD_WINE_DIR=${SD_WINE_DIR:-$SD_ROOT/build/wine}
+SD_WINE_LOADER=/usr/lib/wine/wine          # the 32-bit loader: SwiftDash is an i686 program
+SD_WINESERVER=/usr/lib/wine/wineserver64   # serves 32-bit clients and runs natively
+
+sd_wine_env() {  # sd_wine_env PREFIX: this shell's Wine calls go to PREFIX
+    export WINEPREFIX="$1" WINEARCH=win32 WINEDEBUG=${SD_WINEDEBUG:--all}
+    export WINESERVER=$SD_WINESERVER
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+}
+
+sd_wine() { "$SD_WINE_LOADER" "$@"; }
+
+sd_wineserver() { "$SD_WINESERVER" "$@"; }
+
+# A Windows-98-like prefix: system.ini with a [boot] section, Wine posing as Windows 98, the
+# relay channel limited to the calls the tests watch, and no crash dialogs.
+sd_template() {
+    local template=$SD_WINE_DIR/template
+    [ -f "$template/.sd-ready" ] && { echo "$template"; return 0; }
+    rm -rf "$template" "$template.tmp"
+    mkdir -p "$SD_WINE_DIR"
+    (
+        sd_wine_env "$template.tmp"
+        sd_wine wineboot -i >/dev/null 2>&1 || true
+        sd_wineserver -w
+        local ini="$WINEPREFIX/drive_c/windows/system.ini"
+        [ -f "$ini" ] || { echo "wineboot made no system.ini in $WINEPREFIX" >&2; exit 1; }
+        { printf '[boot]\r\nshell=Explorer.exe\r\nsystem.drv=system.drv\r\nuser.exe=user.exe\r\n'
+          cat "$ini"; } > "$ini.new" && mv "$ini.new" "$ini"
+        cat > "$WINEPREFIX/drive_c/sd-template.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine]
+"Version"="win98"
+
+[HKEY_CURRENT_USER\Software\Wine\Debug]
+"RelayInclude"="user32.ExitWindowsEx;kernel32.RegisterServiceProcess;shell32.Shell_NotifyIconA;kernel32.CreateProcessA"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
+"Auto"="1"
+"Debugger"="false"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+REG
+        sd_wine regedit /S 'C:\sd-template.reg' >/dev/null 2>&1
+        sd_wineserver -w
+        rm -f "$WINEPREFIX/drive_c/sd-template.reg"
+    ) || return 1
+    mv "$template.tmp" "$template"
+    touch "$template/.sd-ready"
+    echo "$template"
+}
+
+# A fresh prefix from the template. The big, never-written files are hard links; what Wine or
+# SwiftDash rewrite in place (the INI files, the registry) are real copies.
+sd_new_prefix() {  # sd_new_prefix DEST
+    local template dest=$1
+    template=$(sd_template) || return 1
+    rm -rf "$dest"
+    mkdir -p "$(dirname "$dest")"
+    cp -al "$template" "$dest"
+    rm -f "$dest/.sd-ready"
+    local f
+    for f in "$dest"/*.reg "$dest"/drive_c/windows/*.ini; do
+        cp --remove-destination "$template/${f#"$dest"/}" "$f"
+    done
+}
+
+# A display: the user's own, or a private Xvfb. Prints the DISPLAY value to use.
+sd_start_xvfb() {  # sd_start_xvfb PIDFILE
+    local n
+    for n in $(seq 91 140); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        echo $! > "$1"
+        local i
+        for i in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$n" ] && { echo ":$n"; return 0; }
+            sleep 0.1
+        done
+        kill "$(cat "$1")" 2>/dev/null
+    done
+    echo "no free X display for Xvfb" >&2
+    return 1
+}
