@@ -23,6 +23,10 @@ target_link_libraries(sd_win32 PUBLIC sd_core)
 target_link_libraries(sd_win32 PUBLIC kernel32 user32 gdi32 advapi32)
 
 if(SD_TARGET STREQUAL "win32")
+    # windres's own includes are not tracked: name the pictures so an edit rebuilds the exe.
+    file(GLOB SD_PICTURES ${CMAKE_SOURCE_DIR}/src/resources/*.bmp ${CMAKE_SOURCE_DIR}/src/resources/*.ico)
+    set_source_files_properties(src/resources/swiftdash.rc PROPERTIES
+        OBJECT_DEPENDS "${SD_PICTURES};${CMAKE_SOURCE_DIR}/src/resources/resource_ids.h")
     add_executable(SwiftDash WIN32 src/shell_window/main.cpp src/resources/swiftdash.rc)
     target_link_libraries(SwiftDash PRIVATE sd_win32)
     target_link_options(SwiftDash PRIVATE ${SD_WIN9X_LINK_FLAGS} -s -Wl,--gc-sections)

@@ -30,3 +30,6 @@ endforeach()
 
 add_test(NAME exe_imports COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/check_imports.py
          ${SD_WIN32_DIR}/SwiftDash.exe)
+
+add_test(NAME resource_pictures COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/src/resources/check_pictures.py
+         ${CMAKE_SOURCE_DIR}/src/resources)

@@ -20,9 +20,13 @@ sd_wineserver() { "$SD_WINESERVER" "$@"; }
 
 # A Windows-98-like prefix: system.ini with a [boot] section, Wine posing as Windows 98, the
 # relay channel limited to the calls the tests watch, and no crash dialogs.
+SD_TEMPLATE_VERSION=2  # raise when the recipe below changes, so cached templates are remade
+
 sd_template() {
     local template=$SD_WINE_DIR/template
-    [ -f "$template/.sd-ready" ] && { echo "$template"; return 0; }
+    if [ "$(cat "$template/.sd-ready" 2>/dev/null)" = "$SD_TEMPLATE_VERSION" ]; then
+        echo "$template"; return 0
+    fi
     rm -rf "$template" "$template.tmp"
     mkdir -p "$SD_WINE_DIR"
     (
@@ -40,7 +44,7 @@ REGEDIT4
 "Version"="win98"
 
 [HKEY_CURRENT_USER\Software\Wine\Debug]
-"RelayInclude"="user32.ExitWindowsEx;kernel32.RegisterServiceProcess;shell32.Shell_NotifyIconA;kernel32.CreateProcessA"
+"RelayInclude"="user32.ExitWindowsEx;user32.MessageBoxA;kernel32.RegisterServiceProcess;shell32.Shell_NotifyIconA;kernel32.CreateProcessA;kernel32.MoveFileA;kernel32.DeleteFileA"
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
 "Auto"="1"
@@ -54,7 +58,7 @@ REG
         rm -f "$WINEPREFIX/drive_c/sd-template.reg"
     ) || return 1
     mv "$template.tmp" "$template"
-    touch "$template/.sd-ready"
+    echo "$SD_TEMPLATE_VERSION" > "$template/.sd-ready"
     echo "$template"
 }
 

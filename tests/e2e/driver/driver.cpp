@@ -1,1 +1,265 @@
-int main(){return 0;}
+// sddriver: the end-to-end tests' hands and eyes inside the prefix. It finds windows by title
+// and class, reads their controls, clicks buttons, answers message boxes, reads popup menus
+// and the settings key, and prints what it saw as key=value lines.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Query {
+    const char* title;
+    const char* className;  // null or "*": any class
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND hwnd, LPARAM param) {
+    auto* query = reinterpret_cast<Query*>(param);
+    char title[512] = {};
+    char cls[256] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    GetClassNameA(hwnd, cls, sizeof cls);
+    const bool classOk = !query->className || !std::strcmp(query->className, "*") ||
+                         !std::strcmp(query->className, cls);
+    if (classOk && !std::strcmp(title, query->title)) {
+        query->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindTopLevel(const char* title, const char* className) {
+    Query query{title, className};
+    EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+HWND WaitFor(const char* title, const char* className, int timeoutMs, bool visible) {
+    for (int waited = 0;; waited += 50) {
+        HWND hwnd = FindTopLevel(title, className);
+        if (hwnd && (!visible || IsWindowVisible(hwnd))) return hwnd;
+        if (waited >= timeoutMs) return nullptr;
+        Sleep(50);
+    }
+}
+
+std::string Text(HWND hwnd) {
+    char text[1024] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+std::string ClassOf(HWND hwnd) {
+    char cls[256] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    return cls;
+}
+
+void PrintWindow(const char* prefix, HWND hwnd, HWND relativeTo) {
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    POINT origin = {0, 0};
+    if (relativeTo) ClientToScreen(relativeTo, &origin);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    std::printf("%shwnd=%p class=%s text=%s x=%ld y=%ld w=%ld h=%ld cw=%ld ch=%ld style=%08lx "
+                "exstyle=%08lx visible=%d enabled=%d id=%ld\n",
+                prefix, static_cast<void*>(hwnd), ClassOf(hwnd).c_str(), Text(hwnd).c_str(),
+                rect.left - origin.x, rect.top - origin.y, rect.right - rect.left,
+                rect.bottom - rect.top, client.right, client.bottom,
+                static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_STYLE)),
+                static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_EXSTYLE)),
+                IsWindowVisible(hwnd) ? 1 : 0, IsWindowEnabled(hwnd) ? 1 : 0,
+                static_cast<long>(GetDlgCtrlID(hwnd)));
+}
+
+BOOL CALLBACK Collect(HWND child, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+    return TRUE;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> all;
+    EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
+    if (IsWindowVisible(hwnd)) PrintWindow("", hwnd, nullptr);
+    return TRUE;
+}
+
+HWND ChildWithText(HWND parent, const char* text) {
+    for (HWND child : Children(parent))
+        if (Text(child) == text) return child;
+    return nullptr;
+}
+
+void PrintMenu(HMENU menu, int depth) {
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        char caption[256] = {};
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_TYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_ID;
+        info.dwTypeData = caption;
+        info.cch = sizeof caption - 1;
+        GetMenuItemInfoA(menu, i, TRUE, &info);
+        const bool separator = info.fType & MFT_SEPARATOR;
+        std::printf("menu depth=%d index=%d id=%u separator=%d state=%08x text=%s\n", depth, i,
+                    info.wID, separator ? 1 : 0, info.fState, separator ? "-" : caption);
+        if (info.hSubMenu) PrintMenu(info.hSubMenu, depth + 1);
+    }
+}
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: sddriver wait TITLE [CLASS] [MS] | gone TITLE [CLASS] [MS] |\n"
+                 "  info TITLE [CLASS] | controls TITLE [CLASS] | msgbox TITLE [MS] |\n"
+                 "  click TITLE BUTTON | answer TITLE BUTTON [MS] | post TITLE MSG WPARAM LPARAM |\n"
+                 "  dblclick TITLE TEXT | keys TITLE VK | menu [MS] | getreg NAME | setreg NAME DATA |\n"
+                 "  delreg | exists PATH | windows\n");
+    return 2;
+}
+
+const char* Arg(int argc, char** argv, int i, const char* fallback) {
+    return i < argc ? argv[i] : fallback;
+}
+
+constexpr const char* kSettingsKey = "Software\\SwiftDash\\Default";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    const std::string command = argv[1];
+    const char* title = Arg(argc, argv, 2, "");
+
+    if (command == "wait" || command == "gone") {
+        const char* cls = Arg(argc, argv, 3, "*");
+        const int timeout = std::atoi(Arg(argc, argv, 4, "20000"));
+        if (command == "wait") {
+            HWND hwnd = WaitFor(title, cls, timeout, true);
+            if (!hwnd) return 1;
+            PrintWindow("", hwnd, nullptr);
+            return 0;
+        }
+        for (int waited = 0; waited <= timeout; waited += 50) {
+            HWND hwnd = FindTopLevel(title, cls);
+            if (!hwnd || !IsWindowVisible(hwnd)) return 0;
+            Sleep(50);
+        }
+        return 1;
+    }
+    if (command == "info" || command == "controls") {
+        HWND hwnd = FindTopLevel(title, Arg(argc, argv, 3, "*"));
+        if (!hwnd) return 1;
+        PrintWindow("", hwnd, nullptr);
+        if (command == "controls")
+            for (HWND child : Children(hwnd)) PrintWindow("control ", child, hwnd);
+        return 0;
+    }
+    if (command == "msgbox" || command == "answer") {
+        const int timeout = std::atoi(Arg(argc, argv, command == "msgbox" ? 3 : 4, "20000"));
+        HWND box = WaitFor(title, "#32770", timeout, true);
+        if (!box) return 1;
+        if (command == "msgbox") {
+            PrintWindow("", box, nullptr);
+            for (HWND child : Children(box)) PrintWindow("control ", child, box);
+            return 0;
+        }
+        HWND button = ChildWithText(box, Arg(argc, argv, 3, "OK"));
+        if (!button) return 1;
+        PostMessageA(button, BM_CLICK, 0, 0);
+        return 0;
+    }
+    if (command == "click") {
+        HWND hwnd = FindTopLevel(title, "*");
+        HWND button = hwnd ? ChildWithText(hwnd, Arg(argc, argv, 3, "")) : nullptr;
+        if (!button) return 1;
+        PostMessageA(button, BM_CLICK, 0, 0);
+        return 0;
+    }
+    if (command == "dblclick") {  // a double-click on a control: what a user's two clicks send
+        HWND hwnd = FindTopLevel(title, "*");
+        HWND control = hwnd ? ChildWithText(hwnd, Arg(argc, argv, 3, "")) : nullptr;
+        if (!control) return 1;
+        PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        PostMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
+        PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        return 0;
+    }
+    if (command == "post") {
+        HWND hwnd = FindTopLevel(title, "*");
+        if (!hwnd || argc < 6) return 1;
+        PostMessageA(hwnd, std::strtoul(argv[3], nullptr, 0), std::strtoul(argv[4], nullptr, 0),
+                     std::strtol(argv[5], nullptr, 0));
+        return 0;
+    }
+    if (command == "keys") {  // a key pressed while the window is in front
+        HWND hwnd = FindTopLevel(title, "*");
+        if (!hwnd || argc < 4) return 1;
+        SetForegroundWindow(hwnd);
+        HWND focus = hwnd;
+        GUITHREADINFO gui = {};
+        gui.cbSize = sizeof gui;
+        if (GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &gui) && gui.hwndFocus)
+            focus = gui.hwndFocus;
+        const WPARAM vk = std::strtoul(argv[3], nullptr, 0);
+        PostMessageA(focus, WM_KEYDOWN, vk, 1);
+        PostMessageA(focus, WM_KEYUP, vk, 0xC0000001);
+        return 0;
+    }
+    if (command == "menu") {  // the popup menu on screen, with its submenus
+        const int timeout = std::atoi(Arg(argc, argv, 2, "20000"));
+        HWND popup = WaitFor("", "#32768", timeout, true);
+        if (!popup) return 1;
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+        if (!menu) return 1;
+        PrintMenu(menu, 0);
+        return 0;
+    }
+    if (command == "getreg" || command == "setreg" || command == "delreg") {
+        HKEY key = nullptr;
+        if (command == "delreg") {
+            RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+            return 0;
+        }
+        if (command == "setreg") {
+            if (argc < 4 || RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0,
+                                            KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+                return 1;
+            RegSetValueExA(key, argv[2], 0, REG_SZ, reinterpret_cast<const BYTE*>(argv[3]),
+                           static_cast<DWORD>(std::strlen(argv[3]) + 1));
+            RegCloseKey(key);
+            return 0;
+        }
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+            std::printf("absent=1\n");
+            return 0;
+        }
+        char data[1024] = {};
+        DWORD size = sizeof data - 1;
+        DWORD type = 0;
+        if (RegQueryValueExA(key, title, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) ==
+            ERROR_SUCCESS)
+            std::printf("type=%lu value=%s\n", static_cast<unsigned long>(type), data);
+        else
+            std::printf("absent=1\n");
+        RegCloseKey(key);
+        return 0;
+    }
+    if (command == "exists") {
+        return GetFileAttributesA(title) == INVALID_FILE_ATTRIBUTES ? 1 : 0;
+    }
+    if (command == "windows") {
+        EnumWindows(PrintVisible, 0);
+        return 0;
+    }
+    return Usage();
+}

@@ -1,0 +1,197 @@
+"""End-to-end harness: a fresh Windows-98-like prefix with SwiftDash.exe in C:\\windows, the
+real exe started with a command line, and the UI driver to look at and click its windows.
+What the program asked of the system is read from Wine's relay channel."""
+import os
+import re
+import shutil
+import subprocess
+import time
+import unittest
+
+ROOT = os.environ.get("SD_ROOT") or os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+WIN32_DIR = os.environ.get("SD_WIN32_DIR") or os.path.join(ROOT, "build", "win32")
+WINE_DIR = os.path.join(ROOT, "build", "wine")
+ARTEFACTS = os.path.join(ROOT, "build", "artefacts")
+LOADER = "/usr/lib/wine/wine"
+SERVER = "/usr/lib/wine/wineserver64"
+
+
+def _session_display():
+    env_file = os.path.join(WINE_DIR, "session", "env")
+    with open(env_file) as f:
+        for line in f:
+            if line.startswith("DISPLAY="):
+                return line.strip().split("=", 1)[1]
+    raise RuntimeError("no Wine session display; run through CTest")
+
+
+class Prefix:
+    """One private prefix for one test module; reset between scenarios."""
+
+    def __init__(self, name):
+        self.path = os.path.join(WINE_DIR, "e2e", name)
+        subprocess.run(["bash", "-c", f'. "{ROOT}/tools/wine.sh" && sd_new_prefix "$1"', "-", self.path],
+                       check=True)
+        with open(os.path.join(WINE_DIR, "session", "prefixes"), "a") as f:
+            f.write(self.path + "\n")
+        self.windows = os.path.join(self.path, "drive_c", "windows")
+        shutil.copy(os.path.join(WIN32_DIR, "SwiftDash.exe"), self.windows)
+        shutil.copy(os.path.join(WIN32_DIR, "tests", "e2e", "driver", "sddriver.exe"), self.windows)
+        with open(self.ini_path, "rb") as f:
+            self.original_ini = f.read()
+        self.env = dict(os.environ, WINEPREFIX=self.path, WINEARCH="win32", WINEDEBUG="-all",
+                        WINESERVER=SERVER, DISPLAY=_session_display(),
+                        WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
+        self.processes = []
+        self.server()
+
+    @property
+    def ini_path(self):
+        return os.path.join(self.windows, "system.ini")
+
+    def server(self):
+        """A persistent Wine server, so that process starts stay cheap."""
+        subprocess.run([SERVER, "-p"], env=self.env, check=False)
+
+    def start(self, args="", exe="C:\\windows\\SwiftDash.exe", name="sd"):
+        """Starts SwiftDash with a command line; its relay log goes to a file."""
+        log_path = os.path.join(self.path, f"{name}-{len(self.processes)}.relay")
+        argv = [LOADER, exe] + ([args] if args else [])
+        env = dict(self.env, WINEDEBUG="-all,+relay")
+        with open(log_path, "wb") as log:
+            proc = subprocess.Popen(argv, env=env, stdout=subprocess.DEVNULL, stderr=log)
+        proc.relay_path = log_path
+        self.processes.append(proc)
+        return proc
+
+    def driver(self, *args, timeout=60, check=True):
+        """Runs the UI driver; returns its exit code and key=value lines."""
+        # Output through a file, not a pipe: Wine's background processes, started by the first
+        # program of a session, inherit the handles and would hold a pipe open.
+        out_path = os.path.join(self.path, "driver.out")
+        with open(out_path, "wb") as out_file:
+            proc = subprocess.Popen([LOADER, "C:\\windows\\sddriver.exe", *args], env=self.env,
+                                    stdout=out_file, stderr=subprocess.DEVNULL)
+            code = proc.wait(timeout=timeout)
+        with open(out_path, "rb") as f:
+            out = f.read().decode("latin-1")
+        if check and code != 0:
+            raise AssertionError(f"sddriver {' '.join(args)} failed ({code}): {out}")
+        return code, [parse(line) for line in out.splitlines() if line.strip()]
+
+    def window(self, title, cls="*", timeout_ms=30000):
+        _, lines = self.driver("wait", title, cls, str(timeout_ms))
+        return lines[0]
+
+    def has_window(self, title, cls="*", timeout_ms=0):
+        code, _ = self.driver("wait", title, cls, str(timeout_ms), check=False)
+        return code == 0
+
+    def message_box(self, title, timeout_ms=30000):
+        """The message box's window and its controls' texts."""
+        _, lines = self.driver("msgbox", title, str(timeout_ms))
+        return lines[0], [l for l in lines[1:]]
+
+    def answer(self, title, button):
+        self.driver("answer", title, button)
+
+    def setting(self, name):
+        _, lines = self.driver("getreg", name)
+        return None if lines[0].get("absent") else lines[0]["value"]
+
+    def set_setting(self, name, value):
+        self.driver("setreg", name, value)
+
+    def clear_settings(self):
+        self.driver("delreg")
+
+    def read_ini(self):
+        with open(self.ini_path, "rb") as f:
+            return f.read()
+
+    def reset(self):
+        """Between scenarios: no SwiftDash running, the original system.ini, an empty store."""
+        self.kill_programs()
+        with open(self.ini_path, "wb") as f:
+            f.write(self.original_ini)
+        for leftover in ("temp11.tmp", "temp11.bak"):
+            path = os.path.join(self.windows, leftover)
+            if os.path.exists(path):
+                os.remove(path)
+        self.server()
+        self.clear_settings()
+
+    def kill_programs(self):
+        for proc in self.processes:
+            if proc.poll() is None:
+                proc.kill()
+        subprocess.run([SERVER, "-k"], env=self.env, check=False)
+        subprocess.run([SERVER, "-w"], env=self.env, check=False, timeout=60)
+        for proc in self.processes:
+            try:
+                proc.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                pass
+
+    def close(self):
+        self.kill_programs()
+
+    def screenshot(self, name):
+        """Saves the whole screen as a build artefact."""
+        os.makedirs(ARTEFACTS, exist_ok=True)
+        path = os.path.join(ARTEFACTS, name + ".png")
+        subprocess.run(["import", "-display", self.env["DISPLAY"], "-window", "root", path],
+                       check=True, capture_output=True)
+        return path
+
+
+def parse(line):
+    """'a=1 b=two words c=3' -> dict; a value runs up to the next ' key='."""
+    fields = {}
+    tag = None
+    parts = re.split(r" (?=[a-z]+=)", line)
+    for part in parts:
+        if "=" in part:
+            key, value = part.split("=", 1)
+            fields[key.split()[-1]] = value
+        else:
+            tag = part
+    if tag:
+        fields["tag"] = tag
+    return fields
+
+
+def relay_calls(proc, function):
+    """The argument lists of every relay 'Call dll.function(...)' of the process."""
+    with open(proc.relay_path, "rb") as f:
+        text = f.read().decode("latin-1")
+    return re.findall(r"Call " + re.escape(function) + r"\((.*)\) ret=", text, re.IGNORECASE)
+
+
+def wait_exit(proc, timeout=60):
+    try:
+        return proc.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise AssertionError(f"the process did not end within {timeout} s")
+
+
+def stays_running(proc, seconds=3):
+    time.sleep(seconds)
+    return proc.poll() is None
+
+
+class PrefixTest(unittest.TestCase):
+    """A test module's scenarios share one prefix, reset before each."""
+
+    prefix = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.prefix = Prefix(cls.__name__)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.prefix.close()
+
+    def setUp(self):
+        self.prefix.reset()

@@ -1,0 +1,109 @@
+"""The real SwiftDash.exe started with each command line in a Windows-98-like prefix."""
+import os
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from sdwine import PrefixTest, relay_calls, stays_running, wait_exit  # noqa: E402
+
+WELCOME = ("This is the first time you are switching to SwiftDash mode. Windows is going to Log Off, "
+           "press OK when it asks for a password and you will se a small SwiftDash window. To bring "
+           "the main menu, right click on that window.")
+FIRST_RUN = "It appears that you are running SwiftDash for the first time. Please set your options"
+NO_INI = ("Unable to find system.ini file. Please make sure you are running SwiftDash from windows "
+          "directory.")
+MB_ICONSTOP, MB_ICONINFORMATION, MB_ICONMASK = 0x10, 0x40, 0xF0
+
+
+def box_texts(controls):
+    return [c.get("text", "") for c in controls if c.get("class") == "Static" and c.get("text")]
+
+
+def box_icon(proc, text_fragment):
+    """The icon flags of the MessageBoxA call whose text holds the fragment."""
+    for args in relay_calls(proc, "user32.MessageBoxA"):
+        if text_fragment in args:
+            return int(args.rsplit(",", 1)[1], 16) & MB_ICONMASK
+    raise AssertionError(f"no MessageBoxA with {text_fragment!r}")
+
+
+class Startup(PrefixTest):
+    def test_switch_explains_once_rewrites_the_shell_line_and_logs_off(self):
+        p = self.prefix
+        proc = p.start("switch")
+        _, controls = p.message_box("Welcome to Swiftdash")
+        self.assertIn(WELCOME, box_texts(controls))
+        self.assertEqual(p.setting("DisableSwitchMessage"), "1")  # written before the box
+        p.answer("Welcome to Swiftdash", "OK")
+        wait_exit(proc)
+        self.assertEqual(box_icon(proc, "first time you are switching"), MB_ICONINFORMATION)
+        expected = p.original_ini.replace(b"shell=Explorer.exe\r\n", b"shell=SwiftDash\r\n")
+        self.assertEqual(p.read_ini(), expected)
+        self.assertEqual(relay_calls(proc, "user32.ExitWindowsEx"), ["00000000,00000001"])
+        self.assertFalse(os.path.exists(os.path.join(p.windows, "temp11.tmp")))
+
+        p.server()  # the log-off ended the prefix's session
+        again = p.start("switch")
+        wait_exit(again)
+        self.assertEqual(relay_calls(again, "user32.MessageBoxA"), [])
+        self.assertEqual(relay_calls(again, "user32.ExitWindowsEx"), ["00000000,00000001"])
+        self.assertEqual(p.read_ini(), expected)
+
+    def test_shell_mode_first_run_then_a_second_instance_ends_silently(self):
+        p = self.prefix
+        proc = p.start()
+        _, controls = p.message_box("SwiftDash")
+        self.assertIn(FIRST_RUN, box_texts(controls))
+        self.assertEqual(p.setting("Version"), "130")
+        p.answer("SwiftDash", "OK")
+        p.window("Options")
+        main = p.window("SwiftDash", "SwiftDashMain")
+        self.assertEqual((int(main["w"]), int(main["h"])), (228, 68))
+        self.assertEqual(box_icon(proc, "first time. Please"), 0)
+        registered = relay_calls(proc, "kernel32.RegisterServiceProcess")
+        self.assertEqual(len(registered), 1)
+        self.assertTrue(registered[0].endswith(",00000001"), registered)
+
+        second = p.start()
+        self.assertEqual(wait_exit(second, timeout=60), 0)
+        self.assertEqual(relay_calls(second, "user32.MessageBoxA"), [])
+        self.assertIsNone(proc.poll())
+
+    def test_options_run_shows_only_the_dialog_and_ends_with_it(self):
+        p = self.prefix
+        proc = p.start("options")
+        p.window("Options")
+        self.assertFalse(p.has_window("SwiftDash", "SwiftDashMain"))
+        p.driver("post", "Options", "0x10", "0", "0")  # WM_CLOSE, as the title bar's close box
+        self.assertEqual(wait_exit(proc), 0)
+        self.assertEqual(relay_calls(proc, "user32.MessageBoxA"), [])
+
+    def test_a_word_in_another_case_shows_the_window_and_nothing_else(self):
+        p = self.prefix
+        proc = p.start("Tray")
+        p.window("SwiftDash", "SwiftDashMain")
+        self.assertTrue(stays_running(proc, 2))
+        self.assertFalse(p.has_window("SwiftDash", "#32770"))
+        self.assertIsNone(p.setting("Version"))
+        self.assertEqual(relay_calls(proc, "shell32.Shell_NotifyIconA"), [])
+
+    def test_switch_without_system_ini_tells_the_user_and_still_logs_off(self):
+        p = self.prefix
+        folder = os.path.join(p.path, "drive_c", "noini")
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(p.windows, "SwiftDash.exe"), "rb") as src, \
+                open(os.path.join(folder, "SwiftDash.exe"), "wb") as dst:
+            dst.write(src.read())
+        p.set_setting("DisableSwitchMessage", "1")
+        proc = p.start("switch", exe="C:\\noini\\SwiftDash.exe")
+        _, controls = p.message_box("SwiftDash")
+        self.assertIn(NO_INI, box_texts(controls))
+        p.answer("SwiftDash", "OK")
+        wait_exit(proc)
+        self.assertEqual(box_icon(proc, "Unable to find"), MB_ICONSTOP)
+        self.assertEqual(relay_calls(proc, "user32.ExitWindowsEx"), ["00000000,00000001"])
+        self.assertEqual(sorted(os.listdir(folder)), ["SwiftDash.exe"])
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
