@@ -1,0 +1,383 @@
+#!/usr/bin/env python3
+"""Start-up and footprint of SwiftDash.exe in shell mode against the minimal Win32 window
+program: both in one prefix, interleaved, figures printed as min/median/max and ratios.
+
+Run through tools/bench.sh, which builds, makes the prefix and the display, and cleans up."""
+import argparse
+import os
+import select
+import signal
+import socket
+import statistics
+import struct
+import subprocess
+import time
+
+LOADER = "/usr/lib/wine/wine"
+TICK = os.sysconf("SC_CLK_TCK")
+GUEST_TOP = 1 << 32  # qemu maps the emulated 32-bit address space below 4 GiB, itself above
+WAIT_SECONDS = 90    # start-up under emulation takes seconds; a window later than this failed
+SETTLE_SECONDS = 2   # painting and the first messages after the window shows are not idleness
+
+
+class Program:
+    def __init__(self, name, exe, title, cls):
+        self.name, self.exe, self.title, self.cls = name, exe, title, cls
+
+    @property
+    def basename(self):
+        return self.exe.rsplit("\\", 1)[-1]
+
+
+PROGRAMS = [Program("SwiftDash", r"C:\windows\SwiftDash.exe", "SwiftDash", "SwiftDashMain"),
+            Program("minimal", r"C:\windows\minimal_window.exe", "Minimal", "MinimalWindow")]
+
+
+class XDisplay:
+    """Just enough of the X11 protocol to see whether a top-level window with a given name is
+    mapped. Asking the X server costs the observed Wine process nothing, unlike a Win32 poller,
+    which would be one more emulated process competing for the CPU during start-up."""
+
+    def __init__(self, display):
+        self.sock = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        self.sock.connect("/tmp/.X11-unix/X" + display.lstrip(":").split(".")[0])
+        self.sock.sendall(struct.pack("<BxHHHHxx", 0x6C, 11, 0, 0, 0))
+        status, _, _, length = struct.unpack("<BxHHH", self._read(8))
+        setup = self._read(length * 4)
+        if status != 1:
+            raise RuntimeError("the X server refused the connection")
+        vendor_len, formats = struct.unpack_from("<H2xxB", setup, 16)
+        self.root = struct.unpack_from("<I", setup, 32 + (vendor_len + 3) // 4 * 4 + 8 * formats)[0]
+
+    def _read(self, n):
+        data = b""
+        while len(data) < n:
+            chunk = self.sock.recv(n - len(data))
+            if not chunk:
+                raise RuntimeError("the X server closed the connection")
+            data += chunk
+        return data
+
+    def _replies(self, count):
+        """Replies (or None for an error, e.g. a window gone meanwhile) in request order."""
+        out = []
+        while len(out) < count:
+            head = self._read(32)
+            if head[0] == 1:
+                out.append(head + self._read(struct.unpack_from("<I", head, 4)[0] * 4))
+            elif head[0] == 0:
+                out.append(None)
+        return out
+
+    def viewable(self, title):
+        self.sock.sendall(struct.pack("<BxHI", 15, 2, self.root))  # QueryTree
+        tree = self._replies(1)[0]
+        count = struct.unpack_from("<H", tree, 16)[0]
+        children = struct.unpack_from(f"<{count}I", tree, 32)
+        requests = b"".join(struct.pack("<BxHI", 3, 2, w) +                    # attributes
+                            struct.pack("<BxHIIIII", 20, 6, w, 39, 0, 0, 64)   # WM_NAME
+                            for w in children)
+        self.sock.sendall(requests)
+        replies = self._replies(2 * count)
+        for attrs, name in zip(replies[::2], replies[1::2]):
+            if attrs and name and attrs[26] == 2:  # map state IsViewable
+                length = struct.unpack_from("<I", name, 16)[0]
+                if name[32:32 + length] == title.encode():
+                    return True
+        return False
+
+
+class Probe:
+    """bench_probe.exe inside the prefix, kept running: one line asked, one line answered."""
+
+    def __init__(self, env):
+        self.proc = subprocess.Popen([LOADER, r"C:\windows\bench_probe.exe"], env=env,
+                                     stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                     stderr=subprocess.DEVNULL)
+        self.buffer = b""
+
+    def ask(self, line, timeout=60):
+        self.proc.stdin.write((line + "\n").encode())
+        self.proc.stdin.flush()
+        deadline = time.monotonic() + timeout
+        while b"\n" not in self.buffer:
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([self.proc.stdout], [], [], left)[0]:
+                raise RuntimeError(f"the probe did not answer {line!r}")
+            chunk = os.read(self.proc.stdout.fileno(), 4096)
+            if not chunk:
+                raise RuntimeError("the probe ended")
+            self.buffer += chunk
+        answer, self.buffer = self.buffer.split(b"\n", 1)
+        words = answer.decode("latin-1").split()
+        return words[0], dict(w.split("=", 1) for w in words[1:])
+
+    def close(self):
+        try:
+            self.proc.stdin.write(b"quit\n")
+            self.proc.stdin.flush()
+            self.proc.wait(timeout=10)
+        except (OSError, subprocess.TimeoutExpired):
+            self.proc.kill()
+
+
+def cpu_seconds(pid):
+    """utime + stime of the whole process, every thread included, live or ended."""
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / TICK
+
+
+def context_switches(pid):
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/status") as f:
+                total += sum(int(line.split()[1]) for line in f if "ctxt_switches" in line)
+        except FileNotFoundError:
+            pass
+    return total
+
+
+def memory(pid):
+    """KiB: the qemu process's RssAnon and VmRSS, and the parts inside the emulated space."""
+    with open(f"/proc/{pid}/status") as f:
+        status = {k: int(v.split()[0]) for k, v in (line.split(":", 1) for line in f) if "kB" in v}
+    guest = {"Rss": 0, "Anonymous": 0}
+    below = False
+    with open(f"/proc/{pid}/smaps") as f:
+        for line in f:
+            head = line.split(None, 1)[0]
+            if "-" in head:
+                below = int(head.split("-")[1], 16) <= GUEST_TOP
+            elif below and head[:-1] in guest:
+                guest[head[:-1]] += int(line.split()[1])
+    return {"rss_anon": status["RssAnon"], "vm_rss": status["VmRSS"],
+            "guest_anon": guest["Anonymous"], "guest_rss": guest["Rss"]}
+
+
+def prefix_processes(prefix):
+    """Linux pids of every process running in the prefix."""
+    found = {}
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/environ", "rb") as f:
+                if b"WINEPREFIX=" + prefix.encode() + b"\0" not in f.read():
+                    continue
+            with open(f"/proc/{pid}/cmdline", "rb") as f:
+                found[int(pid)] = f.read().replace(b"\0", b" ").decode("latin-1").strip()
+        except OSError:
+            pass
+    return found
+
+
+def program_pid(started, program, prefix):
+    """The Linux pid running the exe: the started one (Wine's loader execs into the program),
+    or else the prefix's process whose command line ends in the exe's name."""
+    try:
+        with open(f"/proc/{started}/cmdline", "rb") as f:
+            if f.read().rstrip(b"\0").endswith(program.basename.encode()):
+                return started
+    except OSError:
+        pass
+    candidates = [pid for pid, cmd in prefix_processes(prefix).items()
+                  if cmd.endswith(program.basename)]
+    return candidates[0] if candidates else started
+
+
+class Bench:
+    def __init__(self, args):
+        self.args = args
+        self.env = dict(os.environ, DISPLAY=args.display)
+        self.x = XDisplay(args.display)
+        self.probe = Probe(self.env)
+        self.live = []
+        self.baseline = {}
+
+    def start(self, program):
+        proc = subprocess.Popen([LOADER, program.exe], env=self.env, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.live.append(proc)
+        return proc
+
+    def wait_visible(self, program, proc):
+        deadline = time.monotonic() + WAIT_SECONDS
+        while time.monotonic() < deadline:
+            if self.x.viewable(program.title):
+                return None
+            if proc.poll() is not None:
+                return f"ended with code {proc.returncode} before showing its window"
+            time.sleep(0.01)
+        return f"no window within {WAIT_SECONDS} s"
+
+    def end(self, proc, pid):
+        """Kills the program and waits until Wine has forgotten it, so the next start is clean:
+        no window left, the instance mutex gone with the process, nothing it started alive."""
+        for p in {pid, proc.pid}:
+            try:
+                os.kill(p, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        try:
+            proc.wait(timeout=30)
+        except subprocess.TimeoutExpired:
+            print(f"  warning: pid {proc.pid} outlived SIGKILL")
+        self.live.remove(proc)
+        strays = {p: c for p, c in prefix_processes(self.args.prefix).items() if p not in self.baseline}
+        for p, cmd in strays.items():
+            print(f"  note: killing a process left in the prefix: {cmd}")
+            os.kill(p, signal.SIGKILL)
+        deadline = time.monotonic() + 30
+        while any(self.probe.ask(f"info {p.cls}")[0] == "found" for p in PROGRAMS):
+            if time.monotonic() > deadline:
+                raise RuntimeError("a killed program's window stayed in Wine")
+            time.sleep(0.1)
+
+    def measure(self, program):
+        started = time.monotonic()
+        proc = self.start(program)
+        pid = proc.pid
+        try:
+            failure = self.wait_visible(program, proc)
+            shown = time.monotonic()
+            if failure:
+                return {"failed": failure}
+            pid = program_pid(proc.pid, program, self.args.prefix)
+            startup_cpu = cpu_seconds(pid)
+            time.sleep(SETTLE_SECONDS)
+            settled_cpu, settled_switches = cpu_seconds(pid), context_switches(pid)
+            time.sleep(self.args.idle_seconds)
+            idle_cpu, idle_switches = cpu_seconds(pid), context_switches(pid)
+            figures = memory(pid)
+            answer, info = self.probe.ask(f"info {program.cls}")
+            if answer != "found":
+                return {"failed": "the probe did not find the window after the idle period"}
+            figures.update(
+                startup_ms=(shown - started) * 1000, startup_cpu_ms=startup_cpu * 1000,
+                settle_cpu_ms=(settled_cpu - startup_cpu) * 1000,
+                idle_cpu_ms=(idle_cpu - settled_cpu) * 1000,
+                idle_switches=idle_switches - settled_switches,
+                pagefile=int(info["pagefile"]) / 1024 if "pagefile" in info else None,
+                gdi=info.get("gdi"), user=info.get("user"), gui_error=info.get("gdi_error"),
+                top_windows=int(info["top"]),
+                all_windows=int(info["all"]) + int(info["msgonly"]))
+            return figures
+        finally:
+            self.end(proc, pid)
+
+    def run(self):
+        # One unrecorded start of each warms Wine's caches and the session's services.
+        self.baseline = prefix_processes(self.args.prefix)
+        for program in PROGRAMS:
+            print(f"warm-up: {program.name}", flush=True)
+            self.measure(program)
+        results = {p.name: [] for p in PROGRAMS}
+        failures = {p.name: [] for p in PROGRAMS}
+        for run in range(self.args.runs):
+            # Alternate who goes first, so drift in the machine's load falls on both alike.
+            for program in PROGRAMS if run % 2 == 0 else PROGRAMS[::-1]:
+                figures = self.measure(program)
+                if "failed" in figures:
+                    failures[program.name].append(figures["failed"])
+                    print(f"run {run + 1} {program.name}: FAILED: {figures['failed']}", flush=True)
+                else:
+                    results[program.name].append(figures)
+                    print(f"run {run + 1} {program.name}: shown after {figures['startup_ms']:.0f} ms, "
+                          f"start-up CPU {figures['startup_cpu_ms']:.0f} ms, "
+                          f"idle CPU {figures['idle_cpu_ms']:.0f} ms, "
+                          f"idle switches {figures['idle_switches']}", flush=True)
+        return results, failures
+
+    def close(self):
+        for proc in self.live:
+            proc.kill()
+        self.probe.close()
+
+
+# (key, label, divisor for the unit, target) in the order printed.
+ROWS = [
+    ("startup_ms", "start-up time to window shown (ms)", 1, "-"),
+    ("startup_cpu_ms", "start-up CPU to window shown (ms)", 1, "<= 1.10x"),
+    ("settle_cpu_ms", f"CPU in the {SETTLE_SECONDS} s after showing (ms)", 1, "-"),
+    ("rss_anon", "private memory: RssAnon, whole process (MiB)", 1024, "<= 1.10x"),
+    ("guest_anon", "private memory: emulated part (MiB)", 1024, "<= 1.10x"),
+    ("pagefile", "private memory: Wine PagefileUsage (MiB)", 1024, "<= 1.10x"),
+    ("vm_rss", "working set: VmRSS, whole process (MiB)", 1024, "-"),
+    ("guest_rss", "working set: emulated part (MiB)", 1024, "-"),
+    ("idle_cpu_ms", "idle CPU (ms over the idle period)", 1, "0"),
+    ("idle_switches", "idle wake-ups (context switches)", 1, "0"),
+    ("gdi", "GDI objects (GetGuiResources)", 1, "-"),
+    ("user", "USER objects (GetGuiResources)", 1, "-"),
+    ("top_windows", "windows owned: top-level", 1, "-"),
+    ("all_windows", "windows owned: all (children, message-only)", 1, "-"),
+]
+
+
+def number(value, divisor):
+    value /= divisor
+    return f"{value:.0f}" if divisor == 1 or value >= 100 else f"{value:.2f}"
+
+
+def report(results, failures, args):
+    sd, mini = (results[p.name] for p in PROGRAMS)
+    lines = [
+        "SwiftDash.exe (shell mode) against minimal_window.exe, one Wine prefix, interleaved",
+        f"runs: {len(sd)} SwiftDash, {len(mini)} minimal measured of {args.runs} each; "
+        f"failed: {len(failures['SwiftDash'])} SwiftDash, {len(failures['minimal'])} minimal",
+        f"idle period: {args.idle_seconds} s, begun {SETTLE_SECONDS} s after the window shows",
+        "Wine's 32-bit side runs under qemu-i386 here: absolute CPU, time and memory figures are",
+        "inflated by emulation for both programs alike; the ratios are what matters.",
+        "",
+        f"{'metric':46} {'SwiftDash min/med/max':>24} {'minimal min/med/max':>24} {'ratio':>7}  target",
+    ]
+    notes = set()
+    for key, label, divisor, target in ROWS:
+        cells, medians = [], []
+        for rows in (sd, mini):
+            values = [r[key] for r in rows if r.get(key) not in (None, "-")]
+            if key in ("gdi", "user") and len(values) < len(rows):
+                notes.add(f"GetGuiResources is not answered by this Wine (error {rows[0]['gui_error']}).")
+            if not values:
+                cells.append("n/a")
+                medians.append(None)
+                continue
+            values = [float(v) for v in values]
+            med = statistics.median(values)
+            medians.append(med)
+            cells.append("/".join(number(v, divisor) for v in (min(values), med, max(values))))
+        ratio = (f"{medians[0] / medians[1]:.2f}x" if None not in medians and medians[1]
+                 else "-")
+        lines.append(f"{label:46} {cells[0]:>24} {cells[1]:>24} {ratio:>7}  {target}")
+    lines.append("")
+    lines += sorted(notes)
+    lines += ["PagefileUsage is Wine's reading of the same /proc status as RssAnon (plus swap), "
+              "taken a moment later.",
+              "Emulated part: anonymous (or resident) pages in the 32-bit address space the program "
+              "sees, without qemu's own heap and translated code."]
+    for name, reasons in failures.items():
+        for reason in sorted(set(reasons)):
+            lines.append(f"{name} failed {reasons.count(reason)}x: {reason}")
+    return "\n".join(lines) + "\n"
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--idle-seconds", type=float, default=10)
+    parser.add_argument("--prefix", required=True)
+    parser.add_argument("--display", required=True)
+    parser.add_argument("--report", required=True)
+    args = parser.parse_args()
+    bench = Bench(args)
+    try:
+        results, failures = bench.run()
+    finally:
+        bench.close()
+    text = report(results, failures, args)
+    print("\n" + text, end="")
+    with open(args.report, "w") as f:
+        f.write(text)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Prints what the shipped exe is made of: its size, the DLLs and functions it imports, and
+# which imports Windows 95/98 may lack and why they are there.
+#   tools/report.sh               the exe of the win32 preset (built if needed)
+#   tools/report.sh --fresh-clone also times the test command on a fresh clone of HEAD
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. tools/setup.sh
+sd_setup
+cmake --preset win32 >/dev/null && cmake --build --preset win32 >/dev/null
+exe=build/win32/SwiftDash.exe
+
+echo "SwiftDash.exe: $(stat -c %s "$exe") bytes"
+i686-w64-mingw32-objdump -p "$exe" | awk '/MajorOSystemVersion|MinorOSystemVersion|MajorSubsystemVersion|MinorSubsystemVersion/{print "  " $1 " " $2}'
+echo
+echo "Imports:"
+python3 tools/check_imports.py "$exe" --report | sed 's/^/  /'
+echo
+cat <<'NOTE'
+Imports that Windows 95 may lack, and why they are there:
+  KERNEL32 CreateSemaphoreW, GetModuleHandleW, LoadLibraryW: from the MinGW C runtime's start-up
+    and thread-local-storage code; Windows 95/98 export them as stubs that fail, so the exe loads,
+    and the runtime falls back when they fail. SwiftDash's own code calls A functions only.
+  KERNEL32 MultiByteToWideChar, WideCharToMultiByte, MSVCRT wcslen: present on Windows 95.
+  Everything newer than Windows 95 (MoveFileExA, GlobalMemoryStatusEx, RegisterServiceProcess's
+  absence on NT, SHELL32, COMDLG32 and COMCTL32 functions) is reached through GetProcAddress.
+NOTE
+
+if [ "${1:-}" = "--fresh-clone" ]; then
+    clone=$(mktemp -d)/swiftdash
+    git clone -q . "$clone"
+    echo
+    echo "Test command on a fresh clone ($clone):"
+    start=$SECONDS
+    (cd "$clone" && bash tools/test.sh) | tail -n 3
+    echo "wall time: $((SECONDS - start)) s"
+fi
