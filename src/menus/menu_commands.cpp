@@ -8,4 +8,6 @@ namespace sd {
 
 void mnuSwiftDashMode_Click(App& app) { EnterSwiftDashMode(app.program); }
 
+void ShowShellMenu(App&) {}
+
 }  // namespace sd

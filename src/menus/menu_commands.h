@@ -8,4 +8,8 @@ struct App;
 // "SwiftDash Mode": the switch into shell mode; also run by the switch start and the tray icon.
 void mnuSwiftDashMode_Click(App& app);
 
+// Pops up the shell menu at the pointer (a right press on the main window). The menu tree and
+// its host window come with the menus; until then the press shows nothing.
+void ShowShellMenu(App& app);
+
 }  // namespace sd

@@ -6,7 +6,7 @@
 namespace sd {
 
 App::App(Platform& platform, HINSTANCE inst)
-    : program(platform), instance(inst), options(*this), main(*this) {
+    : program(platform), instance(inst), options(*this), exit(*this), main(*this) {
     HDC screen = GetDC(nullptr);
     if (screen) {
         dpi = GetDeviceCaps(screen, LOGPIXELSX);
@@ -18,6 +18,7 @@ App::App(Platform& platform, HINSTANCE inst)
 
 App::~App() {
     options.Unload();
+    exit.Unload();
     main.Unload();
     if (hiddenOwner) DestroyWindow(hiddenOwner);
 }

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "session/frm_exit.h"
 #include "settings/frm_options.h"
 #include "shell_window/frm_main.h"
 #include "shell_window/program.h"
@@ -22,6 +23,7 @@ struct App {
     int dpi = 96;
     HWND hiddenOwner = nullptr;  // owns the dialogs, so they stay off the taskbar
     frmOptions options;
+    frmExit exit;
     frmMain main;
 
     // Modeless dialogs share the one message loop through IsDialogMessage.

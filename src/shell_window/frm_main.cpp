@@ -1,9 +1,17 @@
-// The main window: creation, and what it does with the messages Windows sends it.
+// The main window: its picture, its two image buttons and what the mouse does on it.
 #include "shell_window/frm_main.h"
 
+#include <windowsx.h>
+
+#include "menus/menu_commands.h"
+#include "resources/resource_ids.h"
+#include "session/open_file.h"
 #include "shell_window/app.h"
 #include "shell_window/control_table.h"
+#include "shell_window/controls.h"
+#include "shell_window/double_click.h"
 #include "shell_window/frm_main_controls.h"
+#include "shell_window/startup_items.h"
 
 namespace sd {
 
@@ -11,18 +19,27 @@ frmMain::~frmMain() { Unload(); }
 
 bool frmMain::Create() {
     const int dpi = app_.dpi;
-    icon_ = LoadIconA(app_.instance, MAKEINTRESOURCEA(1));
-    if (!icon_) icon_ = LoadIconA(nullptr, IDI_APPLICATION);
+    icon_ = LoadIconA(app_.instance, MAKEINTRESOURCEA(IDI_SWIFTDASH));
     CreateOwnWindow(app_.instance, "SwiftDashMain", "SwiftDash", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
                     0, TwipsToPixels(kMainClientWidthTwips, dpi),
                     TwipsToPixels(kMainClientHeightTwips, dpi), nullptr, icon_);
     if (!hwnd_) return false;
-    const ControlSpec& pic = kMainControls[ControlIndex(kMainControls, "IconPic")];
-    iconPic_ = CreateWindowExA(0, "STATIC", pic.name, WS_CHILD | SS_ICON,
-                               TwipsToPixels(pic.left, dpi), TwipsToPixels(pic.top, dpi),
-                               TwipsToPixels(pic.width, dpi), TwipsToPixels(pic.height, dpi),
-                               hwnd_, nullptr, app_.instance, nullptr);
+    const int pic = ControlIndex(kMainControls, "IconPic");
+    const RECT rect = ControlRect(kMainControls, pic, dpi);
+    iconPic_ = CreateWindowExA(0, "STATIC", kMainControls[pic].name, WS_CHILD | SS_ICON, rect.left,
+                               rect.top, rect.right - rect.left, rect.bottom - rect.top, hwnd_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(pic))),
+                               app_.instance, nullptr);
+    LoadPictures();
     return true;
+}
+
+void frmMain::LoadPictures() {
+    background_.LoadOpaque(app_.instance, IDB_MAIN);
+    imgminimize0_.Load(app_.instance, IDB_MIN_NORMAL, kKeyColour);
+    imgclose0_.Load(app_.instance, IDB_CLOSE_NORMAL, kKeyColour);
+    imgminimize1_.Load(app_.instance, IDB_MIN_HOT, kKeyColour);
+    imgclose1_.Load(app_.instance, IDB_CLOSE_HOT, kKeyColour);
 }
 
 void frmMain::Unload() {
@@ -34,6 +51,118 @@ void frmMain::CreateIcon() {
                                       "SwiftDash tray");
 }
 
+// An image control takes the size of the picture it shows, anchored at its top left corner.
+RECT frmMain::ButtonRect(Button button) const {
+    const char* name = button == Button::Minimize ? "imgMinimize" : "imgClose";
+    const Picture* shows = button == Button::Minimize ? minimizeShows_ : closeShows_;
+    RECT rect = ControlRect(kMainControls, ControlIndex(kMainControls, name), app_.dpi);
+    rect.right = rect.left + shows->size().cx;
+    rect.bottom = rect.top + shows->size().cy;
+    return rect;
+}
+
+frmMain::Button frmMain::ButtonAt(POINT at) const {
+    for (Button button : {Button::Minimize, Button::Close}) {
+        const RECT rect = ButtonRect(button);
+        if (PtInRect(&rect, at)) return button;
+    }
+    return Button::None;
+}
+
+void frmMain::ShowPictures(const Picture* minimize, const Picture* close) {
+    if (minimize == minimizeShows_ && close == closeShows_) return;
+    // Both the old and the new size of each button must be repainted.
+    RECT before[2] = {ButtonRect(Button::Minimize), ButtonRect(Button::Close)};
+    minimizeShows_ = minimize;
+    closeShows_ = close;
+    RECT after[2] = {ButtonRect(Button::Minimize), ButtonRect(Button::Close)};
+    for (int i = 0; i < 2; ++i) {
+        RECT both;
+        UnionRect(&both, &before[i], &after[i]);
+        InvalidateRect(hwnd_, &both, FALSE);
+    }
+}
+
+void frmMain::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd_, &paint);
+    background_.Draw(dc, 0, 0);
+    const RECT minimize = ButtonRect(Button::Minimize);
+    const RECT close = ButtonRect(Button::Close);
+    minimizeShows_->Draw(dc, minimize.left, minimize.top);
+    closeShows_->Draw(dc, close.left, close.top);
+    EndPaint(hwnd_, &paint);
+}
+
+void frmMain::Form_MouseMove() { ShowPictures(&imgminimize0_, &imgclose0_); }
+void frmMain::imgMinimize_MouseMove() { ShowPictures(&imgminimize1_, &imgclose0_); }
+void frmMain::imgClose_MouseMove() { ShowPictures(&imgminimize0_, &imgclose1_); }
+
+void frmMain::imgMinimize_Click() {
+    Form_MouseMove();
+    ShowWindow(hwnd_, SW_MINIMIZE);
+}
+
+void frmMain::imgClose_Click() { app_.exit.Show(); }
+
+void frmMain::Form_MouseDown(WPARAM buttons, POINT) {
+    const WPARAM pressed = buttons & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON);
+    if (pressed == MK_LBUTTON) {
+        // The system's own move loop, as if the title bar had been grabbed.
+        ReleaseCapture();
+        SendMessageA(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    } else if (pressed == MK_RBUTTON) {
+        ShowShellMenu(app_);
+    }
+}
+
+void frmMain::Form_DblClick() {
+    Program& program = app_.program;
+    switch (DoubleClickCommandFor(program.vars.DoubleClickAction)) {
+        case DoubleClickCommand::Nothing: break;
+        case DoubleClickCommand::Minimize: ShowWindow(hwnd_, SW_MINIMIZE); break;
+        case DoubleClickCommand::LaunchStartUpItems: LaunchStartUpItems(program); break;
+        case DoubleClickCommand::ShowOptions: app_.options.Show(); break;
+        case DoubleClickCommand::OpenFile: OpenFile(program, program.vars.DoubleClickFile); break;
+    }
+}
+
+void frmMain::OnMouseDown(WPARAM buttons, POINT at) {
+    const Button button = ButtonAt(at);
+    if (button == Button::None) {
+        Form_MouseDown(buttons, at);
+    } else if ((buttons & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == MK_LBUTTON) {
+        pressed_ = button;  // a click is a press and a release over the same button
+        SetCapture(hwnd_);
+    }
+}
+
+void frmMain::OnMouseUp(POINT at) {
+    const Button pressed = pressed_;
+    pressed_ = Button::None;
+    if (pressed == Button::None) return;
+    ReleaseCapture();
+    if (ButtonAt(at) != pressed) return;
+    if (pressed == Button::Minimize)
+        imgMinimize_Click();
+    else
+        imgClose_Click();
+}
+
+void frmMain::OnMouseMove(POINT at) {
+    switch (ButtonAt(at)) {
+        case Button::Minimize: imgMinimize_MouseMove(); break;
+        case Button::Close: imgClose_MouseMove(); break;
+        case Button::None:
+            // While a button is held, moves outside the window still come here: only moves
+            // over the background count.
+            RECT client;
+            GetClientRect(hwnd_, &client);
+            if (PtInRect(&client, at)) Form_MouseMove();
+            break;
+    }
+}
+
 void frmMain::Form_EndSession(bool ending) {
     // Windows is ending the session by its own means. A process registered with
     // RegisterServiceProcess outlives a log-off on 9x, and the next log-on would then find
@@ -42,12 +171,26 @@ void frmMain::Form_EndSession(bool ending) {
 }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
-        case WM_ENDSESSION:
-            Form_EndSession(wParam != 0);
+        case WM_PAINT: OnPaint(); return 0;
+        case WM_ERASEBKGND: return 1;  // the picture covers the whole client area
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: OnMouseDown(wParam, at); return 0;
+        case WM_LBUTTONUP: OnMouseUp(at); return 0;
+        case WM_LBUTTONDBLCLK:
+            if (ButtonAt(at) == Button::None) Form_DblClick();
             return 0;
+        case WM_MOUSEMOVE: OnMouseMove(at); return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) Form_LostFocus();
+            break;
+        case WM_ENDSESSION: Form_EndSession(wParam != 0); return 0;
         case WM_CLOSE:
-            // No close of its own: in shell mode that would leave the user without a shell.
+            // No close of its own (that would leave shell mode without a shell): a close
+            // request from the system opens the Exit dialog, as the close button does.
+            imgClose_Click();
             return 0;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);

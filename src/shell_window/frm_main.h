@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "shell_window/picture.h"
 #include "shell_window/window_class.h"
 
 namespace sd {
@@ -24,16 +25,45 @@ public:
     void Unload();
 
     HWND iconPic() const { return iconPic_; }
+    // Whether a button shows its highlighted picture now.
+    bool MinimizeHighlighted() const { return minimizeShows_ == &imgminimize1_; }
+    bool CloseHighlighted() const { return closeShows_ == &imgclose1_; }
+
+    // The events of the window and its two image buttons.
+    void Form_MouseDown(WPARAM buttons, POINT at);
+    void Form_MouseMove();
+    void Form_DblClick();
+    void Form_LostFocus() { Form_MouseMove(); }
+    void imgMinimize_MouseMove();
+    void imgClose_MouseMove();
+    void imgMinimize_Click();
+    void imgClose_Click();
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    enum class Button { None, Minimize, Close };
+
     void CreateIcon();
+    void LoadPictures();
+    void ShowPictures(const Picture* minimize, const Picture* close);
+    Button ButtonAt(POINT at) const;
+    RECT ButtonRect(Button button) const;
+    void OnPaint();
+    void OnMouseDown(WPARAM buttons, POINT at);
+    void OnMouseUp(POINT at);
+    void OnMouseMove(POINT at);
     void Form_EndSession(bool ending);
 
     App& app_;
     HWND iconPic_ = nullptr;
     HICON icon_ = nullptr;
+    Picture background_;
+    // The hidden holders of the button pictures, and which of them each button shows.
+    Picture imgminimize0_, imgclose0_, imgminimize1_, imgclose1_;
+    const Picture* minimizeShows_ = &imgminimize0_;
+    const Picture* closeShows_ = &imgclose0_;
+    Button pressed_ = Button::None;  // an image button held down, clicked on release over it
 };
 
 // The first-run check: below version 130 the marker is written, the user told, and the

@@ -122,11 +122,11 @@ class Prefix:
         self.clear_settings()
 
     def kill_programs(self):
+        """Ends the programs a scenario started. The Wine server and its services stay: a new
+        server would boot the prefix again, which takes many seconds under emulation."""
         for proc in self.processes:
             if proc.poll() is None:
                 proc.kill()
-        subprocess.run([SERVER, "-k"], env=self.env, check=False)
-        subprocess.run([SERVER, "-w"], env=self.env, check=False, timeout=60)
         for proc in self.processes:
             try:
                 proc.wait(timeout=10)
@@ -135,6 +135,7 @@ class Prefix:
 
     def close(self):
         self.kill_programs()
+        subprocess.run([SERVER, "-k"], env=self.env, check=False)
 
     def screenshot(self, name):
         """Saves the whole screen as a build artefact."""

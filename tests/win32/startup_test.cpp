@@ -1,9 +1,8 @@
 // The start-up sequence in each run mode, with real windows and registry.
 #include <gtest/gtest.h>
 
-#include "shell_window/app.h"
+#include "app_fixture.h"
 #include "shell_window/control_table.h"
-#include "test_platform.h"
 
 namespace sd {
 namespace {
@@ -19,33 +18,8 @@ void CALLBACK CloseOptions(HWND, UINT, UINT_PTR id, DWORD) {
 const char kFirstRun[] =
     "It appears that you are running SwiftDash for the first time. Please set your options";
 
-struct Startup : ::testing::Test {
-    Startup() {
-        test::ClearSettings();
-        platform.exeDir = folder.path();
-        folder.Write("system.ini", "[boot]\r\nshell=Explorer.exe\r\n");
-    }
-    ~Startup() override { test::ClearSettings(); }
-
-    // Runs the load handler as WinMain would, in a fresh App.
-    App& Load(const std::string& arguments) {
-        platform.arguments = arguments;
-        app = std::make_unique<App>(platform, GetModuleHandleA(nullptr));
-        EXPECT_TRUE(app->main.Create());
-        app->main.Form_Load();
-        return *app;
-    }
+struct Startup : ::testing::Test, test::AppFixture {
     bool MainVisible() const { return IsWindowVisible(app->main.hwnd()); }
-    std::vector<std::string> LogWithout(const std::string& prefix) const {
-        std::vector<std::string> rest;
-        for (const auto& line : platform.log)
-            if (line.rfind(prefix, 0) != 0) rest.push_back(line);
-        return rest;
-    }
-
-    test::TempFolder folder;
-    test::TestPlatform platform{Win32PlatformOptions{true}};
-    std::unique_ptr<App> app;
 };
 
 TEST_F(Startup, ShellModeFirstRunAsksForOptionsThenLeavesTheTaskList) {

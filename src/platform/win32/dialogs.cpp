@@ -13,8 +13,9 @@ MsgAnswer Win32Platform::ShowMessage(const std::string& text, const std::string&
     UINT flags = buttons == MsgButtons::YesNo ? MB_YESNO : MB_OK;
     if (icon == MsgIcon::Information) flags |= MB_ICONINFORMATION;
     if (icon == MsgIcon::Stop) flags |= MB_ICONSTOP;
-    // In shell mode no other window may be in front; the box must still reach the user.
-    flags |= MB_SETFOREGROUND;
+    // In shell mode no other window may be in front; the box must still reach the user. Task
+    // modal: like the program's own dialogs, the windows of this thread wait for the answer.
+    flags |= MB_SETFOREGROUND | MB_TASKMODAL;
     switch (MessageBoxA(nullptr, text.c_str(), title.c_str(), flags)) {
         case IDYES: return MsgAnswer::Yes;
         case IDNO: return MsgAnswer::No;

@@ -1,0 +1,115 @@
+// The Exit dialog: its controls come from its table; OK runs the chosen session command.
+#include "session/frm_exit.h"
+
+#include "resources/resource_ids.h"
+#include "session/frm_exit_controls.h"
+#include "shell_window/app.h"
+#include "shell_window/controls.h"
+
+namespace sd {
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+constexpr int Index(const char* name) { return ControlIndex(kExitControls, name); }
+
+}  // namespace
+
+frmExit::~frmExit() { Unload(); }
+
+HWND frmExit::Control(const char* name) const {
+    const int index = Index(name);
+    return index >= 0 && index < static_cast<int>(controls_.size()) ? controls_[index] : nullptr;
+}
+
+void frmExit::Show() {
+    if (hwnd_) {
+        ShowWindow(hwnd_, SW_SHOWNORMAL);
+        SetForegroundWindow(hwnd_);
+        return;
+    }
+    const SIZE size = WindowSizeFor(kExitClientWidthTwips, kExitClientHeightTwips, app_.dpi, kStyle, kExStyle);
+    // Centred on the screen; the main window sits in a corner.
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
+    CreateOwnWindow(app_.instance, "SwiftDashExit", "Exit SwiftDash", kStyle, kExStyle, x, y,
+                    size.cx, size.cy, app_.hiddenOwner);
+    if (!hwnd_) return;
+    Form_Load();
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    SetForegroundWindow(hwnd_);
+    SetFocus(Control("cmdOK"));
+}
+
+void frmExit::Form_Load() {
+    controls_ = CreateControls(hwnd_, app_.instance, app_.dpi, kExitControls);
+    monitor_ = LoadIconA(app_.instance, MAKEINTRESOURCEA(IDI_MONITOR));
+    SendMessageA(Control("Image1"), STM_SETICON, reinterpret_cast<WPARAM>(monitor_), 0);
+    SendMessageA(Control(kExitDefaultOption), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(Control("cmdOK"), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    app_.AddDialog(hwnd_);
+    EnableWindow(app_.main.hwnd(), FALSE);
+}
+
+void frmExit::Form_Unload() {
+    app_.RemoveDialog(hwnd_);
+    controls_.clear();
+    EnableWindow(app_.main.hwnd(), TRUE);
+}
+
+void frmExit::Unload() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void frmExit::cmdOK_Click() {
+    for (const ExitChoice& choice : kExitChoices) {
+        if (SendMessageA(Control(choice.option), BM_GETCHECK, 0, 0) != BST_CHECKED) continue;
+        // Only the confirmation of "Close SwiftDash" can come back here: answered No.
+        if (!RunSessionCommand(app_.program, choice.command)) Unload();
+        return;
+    }
+}
+
+void frmExit::Option_DblClick(int index) {
+    for (const ExitChoice& choice : kExitChoices)
+        SendMessageA(Control(choice.option), BM_SETCHECK,
+                     Index(choice.option) == index ? BST_CHECKED : BST_UNCHECKED, 0);
+    cmdOK_Click();
+}
+
+void frmExit::OnCommand(int id, int code) {
+    const int index = id - kFirstControlId;
+    if (index < 0 || index >= static_cast<int>(std::size(kExitControls))) return;  // Esc's IDCANCEL too
+    const ControlSpec& spec = kExitControls[index];
+    if (spec.kind == ControlKind::OptionButton) {
+        if (code == BN_DOUBLECLICKED) Option_DblClick(index);
+    } else if (index == Index("cmdOK") && code == BN_CLICKED) {
+        cmdOK_Click();
+    } else if (index == Index("cmdCancel") && code == BN_CLICKED) {
+        cmdCancel_Click();
+    }
+}
+
+LRESULT frmExit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case DM_GETDEFID:
+            return MAKELRESULT(ControlId(Index("cmdOK")), DC_HASDEFID);
+        case WM_CTLCOLORSTATIC:
+            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_CLOSE:
+            Unload();
+            return 0;
+        case WM_DESTROY:
+            Form_Unload();
+            return 0;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace sd

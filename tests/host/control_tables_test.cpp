@@ -1,0 +1,76 @@
+// The window tables: geometry in pixels, tab order, and that every name they refer to exists.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "session/frm_exit_controls.h"
+#include "shell_window/double_click.h"
+#include "shell_window/frm_main_controls.h"
+
+namespace sd {
+namespace {
+
+TEST(ControlTables, TwipsBecomePixelsAtTheScreensDpi) {
+    EXPECT_EQ(TwipsToPixels(kMainClientWidthTwips, 96), 228);
+    EXPECT_EQ(TwipsToPixels(kMainClientHeightTwips, 96), 68);
+    EXPECT_EQ(TwipsToPixels(kMainLeftTwips, 96), 7);
+    const ControlSpec& minimize = kMainControls[ControlIndex(kMainControls, "imgMinimize")];
+    const ControlSpec& close = kMainControls[ControlIndex(kMainControls, "imgClose")];
+    EXPECT_EQ(TwipsToPixels(minimize.left, 96), 197);
+    EXPECT_EQ(TwipsToPixels(minimize.top, 96), 3);
+    EXPECT_EQ(TwipsToPixels(close.left, 96), 212);
+    EXPECT_EQ(TwipsToPixels(close.width, 96), 12);
+    EXPECT_EQ(TwipsToPixels(kMainClientWidthTwips, 120), 285);  // large fonts
+}
+
+template <std::size_t N>
+void ExpectConsistent(const ControlSpec (&table)[N]) {
+    std::set<std::string> names;
+    std::set<int> tabs;
+    for (const ControlSpec& spec : table) {
+        SCOPED_TRACE(spec.name);
+        EXPECT_TRUE(names.insert(spec.name).second) << "duplicate name";
+        if (spec.tabIndex != kNoTabIndex) EXPECT_TRUE(tabs.insert(spec.tabIndex).second) << "duplicate tab index";
+        if (spec.parent != kNoParent) {
+            ASSERT_LT(spec.parent, static_cast<int>(N));
+            EXPECT_EQ(table[spec.parent].kind, ControlKind::Frame);
+            EXPECT_LE(spec.left + spec.width, table[spec.parent].width);
+            EXPECT_LE(spec.top + spec.height, table[spec.parent].height);
+        }
+    }
+    if (!tabs.empty()) EXPECT_EQ(*tabs.rbegin(), static_cast<int>(tabs.size()) - 1) << "tab indexes have gaps";
+}
+
+TEST(ControlTables, NamesUniqueTabIndexesDenseChildrenInsideTheirFrames) {
+    ExpectConsistent(kMainControls);
+    ExpectConsistent(kExitControls);
+}
+
+TEST(ControlTables, EveryExitOptionRunsExactlyOneCommand) {
+    std::set<std::string> options;
+    for (const ControlSpec& spec : kExitControls)
+        if (spec.kind == ControlKind::OptionButton) options.insert(spec.name);
+    std::set<std::string> chosen;
+    for (const ExitChoice& choice : kExitChoices) {
+        EXPECT_TRUE(options.count(choice.option)) << choice.option;
+        EXPECT_TRUE(chosen.insert(choice.option).second) << choice.option;
+    }
+    EXPECT_EQ(chosen, options);
+    EXPECT_TRUE(options.count(kExitDefaultOption));
+    EXPECT_EQ(std::string(kExitChoices[0].option), "optShutDown");  // OK's order of tests
+}
+
+TEST(DoubleClick, ActionNumbersAndEverythingElse) {
+    const struct { int action; DoubleClickCommand command; } cases[] = {
+        {0, DoubleClickCommand::Nothing},  {1, DoubleClickCommand::Nothing},
+        {2, DoubleClickCommand::Minimize}, {3, DoubleClickCommand::LaunchStartUpItems},
+        {4, DoubleClickCommand::ShowOptions}, {5, DoubleClickCommand::OpenFile},
+        {6, DoubleClickCommand::Nothing},  {-1, DoubleClickCommand::Nothing},
+        {70000, DoubleClickCommand::Nothing},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DoubleClickCommandFor(c.action), c.command) << c.action;
+}
+
+}  // namespace
+}  // namespace sd
