@@ -25,11 +25,7 @@ HWND frmExit::Control(const char* name) const {
 }
 
 void frmExit::Show() {
-    if (hwnd_) {
-        ShowWindow(hwnd_, SW_SHOWNORMAL);
-        SetForegroundWindow(hwnd_);
-        return;
-    }
+    if (hwnd_) return BringForward();
     const SIZE size = WindowSizeFor(kExitClientWidthTwips, kExitClientHeightTwips, app_.dpi, kStyle, kExStyle);
     // Centred on the screen; the main window sits in a corner.
     const int x = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
@@ -38,8 +34,7 @@ void frmExit::Show() {
                     size.cx, size.cy, app_.hiddenOwner);
     if (!hwnd_) return;
     Form_Load();
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
-    SetForegroundWindow(hwnd_);
+    BringForward();
     SetFocus(Control("cmdOK"));
 }
 

@@ -3,7 +3,7 @@
 #include "settings/frm_options.h"
 
 #include "shell_window/app.h"
-#include "shell_window/control_table.h"
+#include "shell_window/controls.h"
 
 namespace sd {
 
@@ -20,21 +20,13 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 frmOptions::~frmOptions() { Unload(); }
 
 void frmOptions::Show() {
-    if (hwnd_) {
-        ShowWindow(hwnd_, SW_SHOWNORMAL);
-        SetForegroundWindow(hwnd_);
-        return;
-    }
-    RECT rect = {0, 0, TwipsToPixels(kClientWidthTwips, app_.dpi),
-                 TwipsToPixels(kClientHeightTwips, app_.dpi)};
-    AdjustWindowRectEx(&rect, kStyle, FALSE, kExStyle);
+    if (hwnd_) return BringForward();
+    const SIZE size = WindowSizeFor(kClientWidthTwips, kClientHeightTwips, app_.dpi, kStyle, kExStyle);
     CreateOwnWindow(app_.instance, "SwiftDashOptions", "Options", kStyle, kExStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, rect.right - rect.left, rect.bottom - rect.top,
-                    app_.hiddenOwner);
+                    CW_USEDEFAULT, size.cx, size.cy, app_.hiddenOwner);
     if (!hwnd_) return;
     app_.AddDialog(hwnd_);
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
-    SetForegroundWindow(hwnd_);
+    BringForward();
 }
 
 bool frmOptions::IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }

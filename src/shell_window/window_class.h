@@ -11,6 +11,12 @@ class WindowClass {
 public:
     HWND hwnd() const { return hwnd_; }
 
+    // Showing a loaded window only brings it forward.
+    void BringForward() {
+        ShowWindow(hwnd_, SW_SHOWNORMAL);
+        SetForegroundWindow(hwnd_);
+    }
+
 protected:
     // Registers the class once per process and creates the window with `this` attached.
     HWND CreateOwnWindow(HINSTANCE instance, const char* className, const char* caption,

@@ -176,6 +176,17 @@ def wait_exit(proc, timeout=60):
         raise AssertionError(f"the process did not end within {timeout} s")
 
 
+def eventually(check, timeout=20, what="the condition"):
+    """Polls check() until it is true: under emulation the program may take seconds to react."""
+    deadline = time.time() + timeout
+    while True:
+        if check():
+            return
+        if time.time() > deadline:
+            raise AssertionError(f"{what} did not come true within {timeout} s")
+        time.sleep(0.3)
+
+
 def stays_running(proc, seconds=3):
     time.sleep(seconds)
     return proc.poll() is None
