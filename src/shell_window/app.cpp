@@ -12,7 +12,7 @@ App::App(Platform& platform, HINSTANCE inst)
         dpi = GetDeviceCaps(screen, LOGPIXELSX);
         ReleaseDC(nullptr, screen);
     }
-    hiddenOwner = CreateWindowExA(0, "STATIC", "SwiftDash", WS_POPUP, 0, 0, 0, 0, nullptr,
+    hiddenOwner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr,
                                   nullptr, instance, nullptr);
 }
 

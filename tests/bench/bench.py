@@ -336,7 +336,8 @@ def report(results, failures, args):
         for rows in (sd, mini):
             values = [r[key] for r in rows if r.get(key) not in (None, "-")]
             if key in ("gdi", "user") and len(values) < len(rows):
-                notes.add(f"GetGuiResources is not answered by this Wine (error {rows[0]['gui_error']}).")
+                notes.add("GetGuiResources gave no count in this Wine "
+                          f"(last error {rows[0].get('gui_error') or 'none'}).")
             if not values:
                 cells.append("n/a")
                 medians.append(None)
