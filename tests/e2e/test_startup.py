@@ -41,6 +41,12 @@ class Startup(PrefixTest):
         self.assertEqual(p.read_ini(), expected)
         self.assertEqual(relay_calls(proc, "user32.ExitWindowsEx"), ["00000000,00000001"])
         self.assertFalse(os.path.exists(os.path.join(p.windows, "temp11.tmp")))
+        # Wine poses as Windows 98 here, so the file was replaced by the two renames of the
+        # road without MoveFileEx: old file aside, new file in, old file deleted.
+        moves = relay_calls(proc, "kernel32.MoveFileA")
+        self.assertEqual(len(moves), 2, moves)
+        self.assertIn("temp11.bak", moves[0])
+        self.assertIn("temp11.tmp", moves[1])
 
         p.server()  # the log-off ended the prefix's session
         again = p.start("switch")
