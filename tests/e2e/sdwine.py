@@ -64,7 +64,7 @@ class Prefix:
         self.processes.append(proc)
         return proc
 
-    def driver(self, *args, timeout=60, check=True):
+    def driver(self, *args, timeout=150, check=True):
         """Runs the UI driver; returns its exit code and key=value lines."""
         # Output through a file, not a pipe: Wine's background processes, started by the first
         # program of a session, inherit the handles and would hold a pipe open.
@@ -79,7 +79,7 @@ class Prefix:
             raise AssertionError(f"sddriver {' '.join(args)} failed ({code}): {out}")
         return code, [parse(line) for line in out.splitlines() if line.strip()]
 
-    def window(self, title, cls="*", timeout_ms=30000):
+    def window(self, title, cls="*", timeout_ms=90000):
         _, lines = self.driver("wait", title, cls, str(timeout_ms))
         return lines[0]
 
@@ -87,7 +87,7 @@ class Prefix:
         code, _ = self.driver("wait", title, cls, str(timeout_ms), check=False)
         return code == 0
 
-    def message_box(self, title, timeout_ms=30000):
+    def message_box(self, title, timeout_ms=60000):
         """The message box's window and its controls' texts."""
         _, lines = self.driver("msgbox", title, str(timeout_ms))
         return lines[0], [l for l in lines[1:]]
@@ -121,9 +121,28 @@ class Prefix:
         self.server()
         self.clear_settings()
 
+    def prefix_processes(self, name):
+        """Linux pids of this prefix's Windows processes whose command line holds the name."""
+        pids = []
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/cmdline", "rb") as f:
+                    cmdline = f.read()
+                with open(f"/proc/{pid}/environ", "rb") as f:
+                    environ = f.read().split(b"\0")
+            except OSError:
+                continue
+            if name.encode() in cmdline and f"WINEPREFIX={self.path}".encode() in environ:
+                pids.append(int(pid))
+        return pids
+
     def kill_programs(self):
         """Ends the programs a scenario started. The Wine server and its services stay: a new
         server would boot the prefix again, which takes many seconds under emulation."""
+        # A session end that a scenario asked for must be over first, or it would also end
+        # the next scenario's programs.
+        eventually(lambda: not self.prefix_processes("wineboot.exe"), timeout=60,
+                   what="the end of the Wine session")
         for proc in self.processes:
             if proc.poll() is None:
                 proc.kill()
