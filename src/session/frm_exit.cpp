@@ -77,8 +77,8 @@ void frmExit::Option_DblClick(int index) {
 void frmExit::OnCommand(int id, int code) {
     const int index = id - kFirstControlId;
     if (index < 0 || index >= static_cast<int>(std::size(kExitControls))) return;  // Esc's IDCANCEL too
-    const ControlSpec& spec = kExitControls[index];
-    if (spec.kind == ControlKind::OptionButton) {
+    const ControlSpec& control = kExitControls[index];
+    if (control.kind == ControlKind::OptionButton) {
         if (code == BN_DOUBLECLICKED) Option_DblClick(index);
     } else if (index == Index("cmdOK") && code == BN_CLICKED) {
         cmdOK_Click();

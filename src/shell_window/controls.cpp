@@ -7,18 +7,18 @@
 namespace sd {
 
 RECT ControlRect(std::span<const ControlSpec> table, int index, int dpi) {
-    const ControlSpec& spec = table[index];
-    int left = spec.left;
-    int top = spec.top;
-    if (spec.parent != kNoParent) {
-        left += table[spec.parent].left;
-        top += table[spec.parent].top;
+    const ControlSpec& control = table[index];
+    int left = control.left;
+    int top = control.top;
+    if (control.parent != kNoParent) {
+        left += table[control.parent].left;
+        top += table[control.parent].top;
     }
     RECT rect;
     rect.left = TwipsToPixels(left, dpi);
     rect.top = TwipsToPixels(top, dpi);
-    rect.right = rect.left + TwipsToPixels(spec.width, dpi);
-    rect.bottom = rect.top + TwipsToPixels(spec.height, dpi);
+    rect.right = rect.left + TwipsToPixels(control.width, dpi);
+    rect.bottom = rect.top + TwipsToPixels(control.height, dpi);
     return rect;
 }
 
@@ -29,8 +29,8 @@ struct WindowKind {
     DWORD style;
 };
 
-WindowKind KindOf(const ControlSpec& spec, bool firstOption) {
-    switch (spec.kind) {
+WindowKind KindOf(const ControlSpec& control, bool firstOption) {
+    switch (control.kind) {
         case ControlKind::PictureBox:
         case ControlKind::Image: return {"STATIC", SS_ICON};
         case ControlKind::Label: return {"STATIC", SS_LEFT};
@@ -57,20 +57,20 @@ std::vector<HWND> CreateControls(HWND parent, HINSTANCE instance, int dpi,
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     bool optionSeen = false;
     for (int index : order) {
-        const ControlSpec& spec = table[index];
-        const bool firstOption = spec.kind == ControlKind::OptionButton && !optionSeen;
-        optionSeen = optionSeen || spec.kind == ControlKind::OptionButton;
-        const WindowKind kind = KindOf(spec, firstOption);
+        const ControlSpec& control = table[index];
+        const bool firstOption = control.kind == ControlKind::OptionButton && !optionSeen;
+        optionSeen = optionSeen || control.kind == ControlKind::OptionButton;
+        const WindowKind kind = KindOf(control, firstOption);
         const RECT rect = ControlRect(table, index, dpi);
         // Every control but the option buttons starts a group, so arrow keys stay in theirs.
-        const DWORD group = spec.kind == ControlKind::OptionButton ? 0 : WS_GROUP;
-        const DWORD style = WS_CHILD | group | kind.style | (spec.visible ? WS_VISIBLE : 0);
-        HWND control = CreateWindowExA(
-            0, kind.className, spec.caption, style, rect.left, rect.top, rect.right - rect.left,
+        const DWORD group = control.kind == ControlKind::OptionButton ? 0 : WS_GROUP;
+        const DWORD style = WS_CHILD | group | kind.style | (control.visible ? WS_VISIBLE : 0);
+        HWND window = CreateWindowExA(
+            0, kind.className, control.caption, style, rect.left, rect.top, rect.right - rect.left,
             rect.bottom - rect.top, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))), instance, nullptr);
-        if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        windows[index] = control;
+        if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        windows[index] = window;
     }
     return windows;
 }

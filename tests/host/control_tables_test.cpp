@@ -28,15 +28,15 @@ template <std::size_t N>
 void ExpectConsistent(const ControlSpec (&table)[N]) {
     std::set<std::string> names;
     std::set<int> tabs;
-    for (const ControlSpec& spec : table) {
-        SCOPED_TRACE(spec.name);
-        EXPECT_TRUE(names.insert(spec.name).second) << "duplicate name";
-        if (spec.tabIndex != kNoTabIndex) EXPECT_TRUE(tabs.insert(spec.tabIndex).second) << "duplicate tab index";
-        if (spec.parent != kNoParent) {
-            ASSERT_LT(spec.parent, static_cast<int>(N));
-            EXPECT_EQ(table[spec.parent].kind, ControlKind::Frame);
-            EXPECT_LE(spec.left + spec.width, table[spec.parent].width);
-            EXPECT_LE(spec.top + spec.height, table[spec.parent].height);
+    for (const ControlSpec& control : table) {
+        SCOPED_TRACE(control.name);
+        EXPECT_TRUE(names.insert(control.name).second) << "duplicate name";
+        if (control.tabIndex != kNoTabIndex) EXPECT_TRUE(tabs.insert(control.tabIndex).second) << "duplicate tab index";
+        if (control.parent != kNoParent) {
+            ASSERT_LT(control.parent, static_cast<int>(N));
+            EXPECT_EQ(table[control.parent].kind, ControlKind::Frame);
+            EXPECT_LE(control.left + control.width, table[control.parent].width);
+            EXPECT_LE(control.top + control.height, table[control.parent].height);
         }
     }
     if (!tabs.empty()) EXPECT_EQ(*tabs.rbegin(), static_cast<int>(tabs.size()) - 1) << "tab indexes have gaps";
@@ -49,8 +49,8 @@ TEST(ControlTables, NamesUniqueTabIndexesDenseChildrenInsideTheirFrames) {
 
 TEST(ControlTables, EveryExitOptionRunsExactlyOneCommand) {
     std::set<std::string> options;
-    for (const ControlSpec& spec : kExitControls)
-        if (spec.kind == ControlKind::OptionButton) options.insert(spec.name);
+    for (const ControlSpec& control : kExitControls)
+        if (control.kind == ControlKind::OptionButton) options.insert(control.name);
     std::set<std::string> chosen;
     for (const ExitChoice& choice : kExitChoices) {
         EXPECT_TRUE(options.count(choice.option)) << choice.option;

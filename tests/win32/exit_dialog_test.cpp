@@ -37,17 +37,17 @@ TEST_F(ExitDialog, ControlsStandWhereTheTableSaysInTabOrder) {
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const int index = GetDlgCtrlID(child) - kFirstControlId;
         ASSERT_GE(index, 0);
-        const ControlSpec& spec = kExitControls[index];
-        SCOPED_TRACE(spec.name);
+        const ControlSpec& control = kExitControls[index];
+        SCOPED_TRACE(control.name);
         GetWindowTextA(child, text, sizeof text);
-        EXPECT_STREQ(text, spec.caption);
+        EXPECT_STREQ(text, control.caption);
         RECT rect;
         GetWindowRect(child, &rect);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
         const RECT expected = ControlRect(kExitControls, index, app->dpi);
         EXPECT_TRUE(EqualRect(&rect, &expected));
-        EXPECT_GE(spec.tabIndex, lastTab);  // the z-order is the tab order
-        lastTab = spec.tabIndex;
+        EXPECT_GE(control.tabIndex, lastTab);  // the z-order is the tab order
+        lastTab = control.tabIndex;
     }
     EXPECT_EQ(SendMessageA(Control("optLogoffWindows"), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(GetFocus(), Control("cmdOK"));
