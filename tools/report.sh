@@ -18,9 +18,10 @@ python3 tools/check_imports.py "$exe" --report | sed 's/^/  /'
 echo
 cat <<'NOTE'
 Imports that Windows 95 may lack, and why they are there:
-  KERNEL32 CreateSemaphoreW, GetModuleHandleW, LoadLibraryW: from the MinGW C runtime's start-up
-    and thread-local-storage code; Windows 95/98 export them as stubs that fail, so the exe loads,
-    and the runtime falls back when they fail. SwiftDash's own code calls A functions only.
+  KERNEL32 CreateSemaphoreW, GetModuleHandleW, LoadLibraryW: from the MinGW C and C++ runtimes
+    (thread-safety and unwinding support), not from SwiftDash's own code, which calls A functions
+    only. Windows 95 exports them as stubs that fail, so the exe loads; whether a runtime path
+    reaches one on 95 can only be seen on 95 itself.
   Everything newer than Windows 95 (MoveFileExA, GlobalMemoryStatusEx, RegisterServiceProcess's
   absence on NT, SHELL32, COMDLG32 and COMCTL32 functions) is reached through GetProcAddress.
 NOTE

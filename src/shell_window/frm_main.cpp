@@ -105,7 +105,7 @@ void frmMain::imgMinimize_Click() {
 
 void frmMain::imgClose_Click() { app_.exit.Show(); }
 
-void frmMain::Form_MouseDown(WPARAM buttons, POINT) {
+void frmMain::Form_MouseDown(WPARAM buttons) {
     const WPARAM pressed = buttons & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON);
     if (pressed == MK_LBUTTON) {
         // The system's own move loop, as if the title bar had been grabbed.
@@ -130,7 +130,7 @@ void frmMain::Form_DblClick() {
 void frmMain::OnMouseDown(WPARAM buttons, POINT at) {
     const Button button = ButtonAt(at);
     if (button == Button::None) {
-        Form_MouseDown(buttons, at);
+        Form_MouseDown(buttons);
     } else if ((buttons & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == MK_LBUTTON) {
         pressed_ = button;  // a click is a press and a release over the same button
         SetCapture(hwnd_);

@@ -30,7 +30,7 @@ public:
     bool CloseHighlighted() const { return closeShows_ == &imgclose1_; }
 
     // The events of the window and its two image buttons.
-    void Form_MouseDown(WPARAM buttons, POINT at);
+    void Form_MouseDown(WPARAM buttons);
     void Form_MouseMove();
     void Form_DblClick();
     void Form_LostFocus() { Form_MouseMove(); }

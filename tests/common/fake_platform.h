@@ -35,7 +35,6 @@ public:
     void FailCall(const std::string& step, int n) { failures_[step].insert(n); }
     // After this many file changes the process is gone: nothing later takes effect.
     int changesBeforeCrash = -1;
-    bool crashed() const { return crashed_; }
 
     std::string ExecutableDirectory() override { return exeDir; }
     std::string ExecutableBaseName() override { return baseName; }

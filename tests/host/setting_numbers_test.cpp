@@ -3,7 +3,6 @@
 
 #include <climits>
 
-#include "settings/setting_keys.h"
 #include "settings/setting_numbers.h"
 
 namespace sd {
@@ -38,11 +37,6 @@ TEST(SettingNumbers, FirstRunBelow130AndSwitchMarkerExactlyOne) {
     for (const char* seen : {"130", "130.0", "131", "200"}) EXPECT_FALSE(IsFirstRun(seen)) << seen;
     for (const char* set : {"1", "01", "1.0", " 1"}) EXPECT_TRUE(IsSwitchMessageDisabled(set)) << set;
     for (const char* unset : {"", "2", "0", "1.5", "abc"}) EXPECT_FALSE(IsSwitchMessageDisabled(unset)) << unset;
-}
-
-TEST(SettingKeys, StartUpItemKeysCarryTheirIndex) {
-    EXPECT_EQ(keys::StartUpItem(0), "StartUpItem0");
-    EXPECT_EQ(keys::StartUpItem(2), "StartUpItem2");
 }
 
 }  // namespace
