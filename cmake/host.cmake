@@ -13,3 +13,7 @@ add_subdirectory(${SD_GTEST_SOURCE} googletest EXCLUDE_FROM_ALL)
 enable_testing()
 add_subdirectory(tests/host)
 include(cmake/wine-tests.cmake)
+
+# Folders include only folders on the floors below them.
+add_test(NAME source_layers COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/check_layers.py
+         ${CMAKE_SOURCE_DIR}/src)

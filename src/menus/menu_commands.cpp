@@ -2,12 +2,11 @@
 #include "menus/menu_commands.h"
 
 #include "session/session_commands.h"
-#include "shell_window/app.h"
 
 namespace sd {
 
-void mnuSwiftDashMode_Click(App& app) { EnterSwiftDashMode(app.program); }
+void mnuSwiftDashMode_Click(Program& program) { EnterSwiftDashMode(program); }
 
-void ShowShellMenu(App&) {}
+void ShowShellMenu(Program&, WindowHost&, Dialogs&) {}
 
 }  // namespace sd

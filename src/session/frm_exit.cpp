@@ -3,66 +3,42 @@
 
 #include "resources/resource_ids.h"
 #include "session/frm_exit_controls.h"
-#include "shell_window/app.h"
-#include "shell_window/controls.h"
+#include "ui/controls.h"
 
 namespace sd {
 
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
 constexpr int Index(const char* name) { return ControlIndex(kExitControls, name); }
 
 }  // namespace
-
-frmExit::~frmExit() { Unload(); }
 
 HWND frmExit::Control(const char* name) const {
     const int index = Index(name);
     return index >= 0 && index < static_cast<int>(controls_.size()) ? controls_[index] : nullptr;
 }
 
-void frmExit::Show() {
-    if (hwnd_) return BringForward();
-    const SIZE size = WindowSizeFor(kExitClientWidthTwips, kExitClientHeightTwips, app_.dpi, kStyle, kExStyle);
-    // Centred on the screen; the main window sits in a corner.
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
-    CreateOwnWindow(app_.instance, "SwiftDashExit", "Exit SwiftDash", kStyle, kExStyle, x, y,
-                    size.cx, size.cy, app_.hiddenOwner);
-    if (!hwnd_) return;
-    Form_Load();
-    BringForward();
-    SetFocus(Control("cmdOK"));
-}
-
 void frmExit::Form_Load() {
-    controls_ = CreateControls(hwnd_, app_.instance, app_.dpi, kExitControls);
-    monitor_ = LoadIconA(app_.instance, MAKEINTRESOURCEA(IDI_MONITOR));
+    controls_ = CreateControls(hwnd_, host_, kExitControls);
+    monitor_ = LoadIconA(host_.instance(), MAKEINTRESOURCEA(IDI_MONITOR));
     SendMessageA(Control("Image1"), STM_SETICON, reinterpret_cast<WPARAM>(monitor_), 0);
     SendMessageA(Control(kExitDefaultOption), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageA(Control("cmdOK"), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-    app_.AddDialog(hwnd_);
-    EnableWindow(app_.main.hwnd(), FALSE);
+    EnableWindow(host_.mainWindow(), FALSE);
 }
+
+void frmExit::Form_Activate() { SetFocus(Control("cmdOK")); }
 
 void frmExit::Form_Unload() {
-    app_.RemoveDialog(hwnd_);
     controls_.clear();
-    EnableWindow(app_.main.hwnd(), TRUE);
-}
-
-void frmExit::Unload() {
-    if (hwnd_) DestroyWindow(hwnd_);
+    EnableWindow(host_.mainWindow(), TRUE);
 }
 
 void frmExit::cmdOK_Click() {
     for (const ExitChoice& choice : kExitChoices) {
         if (SendMessageA(Control(choice.option), BM_GETCHECK, 0, 0) != BST_CHECKED) continue;
         // Only the confirmation of "Close SwiftDash" can come back here: answered No.
-        if (!RunSessionCommand(app_.program, choice.command)) Unload();
+        if (!RunSessionCommand(program_, choice.command)) Unload();
         return;
     }
 }
@@ -87,7 +63,7 @@ void frmExit::OnCommand(int id, int code) {
     }
 }
 
-LRESULT frmExit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT frmExit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -97,12 +73,6 @@ LRESULT frmExit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
             SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        case WM_CLOSE:
-            Unload();
-            return 0;
-        case WM_DESTROY:
-            Form_Unload();
-            return 0;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }

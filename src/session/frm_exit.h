@@ -6,39 +6,39 @@
 
 #include <vector>
 
-#include "shell_window/window_class.h"
+#include "core/program.h"
+#include "session/frm_exit_controls.h"
+#include "ui/modeless_window.h"
 
 namespace sd {
 
-struct App;
-
-class frmExit : public WindowClass<frmExit> {
+class frmExit : public ModelessWindow<frmExit> {
 public:
-    explicit frmExit(App& app) : app_(app) {}
-    ~frmExit();
+    static constexpr WindowLayout kLayout = {"SwiftDashExit", "Exit SwiftDash", kDialogStyle,
+                                             kDialogExStyle, kExitClientWidthTwips,
+                                             kExitClientHeightTwips, true};
+
+    frmExit(WindowHost& host, Program& program) : ModelessWindow(host), program_(program) {}
+    ~frmExit() { Unload(); }
     frmExit(const frmExit&) = delete;
     frmExit& operator=(const frmExit&) = delete;
 
-    // Loads and shows the dialog, or brings it forward when it is loaded already.
-    void Show();
-    void Unload();
-    bool IsLoaded() const { return hwnd_ != nullptr; }
-
-    // The option button of that name, for tests.
+    // The control of that name, for tests.
     HWND Control(const char* name) const;
 
     void cmdOK_Click();
     void cmdCancel_Click() { Unload(); }
     void Option_DblClick(int index);
 
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void Form_Load();
-    void Form_Unload();
     void OnCommand(int id, int code);
 
-    App& app_;
+    Program& program_;
     std::vector<HWND> controls_;
     HICON monitor_ = nullptr;
 };

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "session/session_commands.h"
-#include "shell_window/control_table.h"
+#include "ui/control_table.h"
 
 namespace sd {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell_window/program.h"
+#include "core/program.h"
 
 namespace sd {
 

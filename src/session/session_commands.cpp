@@ -1,9 +1,23 @@
 // Running the session commands.
 #include "session/session_commands.h"
 
+#include "core/setting_keys.h"
+#include "core/setting_numbers.h"
 #include "session/set_shell.h"
 
 namespace sd {
+
+void CheckSwitch(Program& program) {
+    Platform& platform = program.platform;
+    if (IsSwitchMessageDisabled(platform.ReadSetting(keys::DisableSwitchMessage))) return;
+    // The marker goes first, so a user who ends the program at the box is not asked again.
+    platform.WriteSetting(keys::DisableSwitchMessage, "1");
+    platform.ShowMessage(
+        "This is the first time you are switching to SwiftDash mode. Windows is going to Log Off, "
+        "press OK when it asks for a password and you will se a small SwiftDash window. To bring "
+        "the main menu, right click on that window.",
+        "Welcome to Swiftdash", MsgButtons::Ok, MsgIcon::Information);
+}
 
 const SessionCommand& SessionCommandFor(SessionCommandId id) {
     return kSessionCommands[static_cast<std::size_t>(id)];

@@ -3,8 +3,8 @@
 
 #include <optional>
 
+#include "core/program.h"
 #include "platform/platform.h"
-#include "shell_window/program.h"
 
 namespace sd {
 
@@ -47,6 +47,9 @@ inline constexpr SessionCommand kSessionCommands[] = {
      ShellChoice::Explorer, std::nullopt},
 };
 static_assert(std::size(kSessionCommands) == static_cast<std::size_t>(SessionCommandId::Count));
+
+// Shows the first-switch explanation once per user, writing its marker first.
+void CheckSwitch(Program& program);
 
 const SessionCommand& SessionCommandFor(SessionCommandId id);
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell_window/program.h"
+#include "core/program.h"
 
 namespace sd {
 

@@ -3,27 +3,27 @@
 
 #include <windows.h>
 
-#include "shell_window/window_class.h"
+#include "core/program.h"
+#include "ui/modeless_window.h"
 
 namespace sd {
 
-struct App;
-
-class frmOptions : public WindowClass<frmOptions> {
+class frmOptions : public ModelessWindow<frmOptions> {
 public:
-    explicit frmOptions(App& app) : app_(app) {}
-    ~frmOptions();
+    // Kept off the taskbar by its hidden owner window, not by a tool-window frame.
+    static constexpr WindowLayout kLayout = {"SwiftDashOptions", "Options", kDialogStyle,
+                                             kDialogExStyle, 4185, 4170, false};
+
+    frmOptions(WindowHost& host, Program& program) : ModelessWindow(host), program_(program) {}
+    ~frmOptions() { Unload(); }
     frmOptions(const frmOptions&) = delete;
     frmOptions& operator=(const frmOptions&) = delete;
 
-    void Show();
-    bool IsVisible() const;
-    void Unload();
-
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Form_Load() {}
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    App& app_;
+    Program& program_;
 };
 
 }  // namespace sd

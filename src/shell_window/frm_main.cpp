@@ -6,40 +6,40 @@
 #include "menus/menu_commands.h"
 #include "resources/resource_ids.h"
 #include "session/open_file.h"
-#include "shell_window/app.h"
-#include "shell_window/control_table.h"
-#include "shell_window/controls.h"
 #include "shell_window/double_click.h"
 #include "shell_window/frm_main_controls.h"
 #include "shell_window/startup_items.h"
+#include "ui/control_table.h"
+#include "ui/controls.h"
 
 namespace sd {
 
 frmMain::~frmMain() { Unload(); }
 
 bool frmMain::Create() {
-    const int dpi = app_.dpi;
-    icon_ = LoadIconA(app_.instance, MAKEINTRESOURCEA(IDI_SWIFTDASH));
-    CreateOwnWindow(app_.instance, "SwiftDashMain", "SwiftDash", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-                    0, TwipsToPixels(kMainClientWidthTwips, dpi),
-                    TwipsToPixels(kMainClientHeightTwips, dpi), nullptr, icon_);
+    icon_ = LoadIconA(host_.instance(), MAKEINTRESOURCEA(IDI_SWIFTDASH));
+    CreateOwnWindow(host_.instance(), "SwiftDashMain", "SwiftDash", WS_POPUP | WS_CLIPCHILDREN, 0,
+                    0, 0, TwipsToPixels(kMainClientWidthTwips, kMainDpi),
+                    TwipsToPixels(kMainClientHeightTwips, kMainDpi), nullptr, icon_);
     if (!hwnd_) return false;
+    host_.SetMainWindow(hwnd_);
     const int pic = ControlIndex(kMainControls, "IconPic");
-    const RECT rect = ControlRect(kMainControls, pic, dpi);
+    const RECT rect = ControlRect(kMainControls, pic, kMainDpi);
     iconPic_ = CreateWindowExA(0, "STATIC", kMainControls[pic].name, WS_CHILD | SS_ICON, rect.left,
                                rect.top, rect.right - rect.left, rect.bottom - rect.top, hwnd_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(pic))),
-                               app_.instance, nullptr);
+                               host_.instance(), nullptr);
     LoadPictures();
     return true;
 }
 
 void frmMain::LoadPictures() {
-    background_.LoadOpaque(app_.instance, IDB_MAIN);
-    imgminimize0_.Load(app_.instance, IDB_MIN_NORMAL, kKeyColour);
-    imgclose0_.Load(app_.instance, IDB_CLOSE_NORMAL, kKeyColour);
-    imgminimize1_.Load(app_.instance, IDB_MIN_HOT, kKeyColour);
-    imgclose1_.Load(app_.instance, IDB_CLOSE_HOT, kKeyColour);
+    const HINSTANCE instance = host_.instance();
+    background_.LoadOpaque(instance, IDB_MAIN);
+    imgminimize0_.Load(instance, IDB_MIN_NORMAL, kKeyColour);
+    imgclose0_.Load(instance, IDB_CLOSE_NORMAL, kKeyColour);
+    imgminimize1_.Load(instance, IDB_MIN_HOT, kKeyColour);
+    imgclose1_.Load(instance, IDB_CLOSE_HOT, kKeyColour);
 }
 
 void frmMain::Unload() {
@@ -47,7 +47,7 @@ void frmMain::Unload() {
 }
 
 void frmMain::CreateIcon() {
-    app_.program.platform.AddTrayIcon(iconPic_, kTrayIconId, WM_MOUSEMOVE, icon_,
+    program_.platform.AddTrayIcon(iconPic_, kTrayIconId, WM_MOUSEMOVE, icon_,
                                       "SwiftDash tray");
 }
 
@@ -55,7 +55,7 @@ void frmMain::CreateIcon() {
 RECT frmMain::ButtonRect(Button button) const {
     const char* name = button == Button::Minimize ? "imgMinimize" : "imgClose";
     const Picture* shows = button == Button::Minimize ? minimizeShows_ : closeShows_;
-    RECT rect = ControlRect(kMainControls, ControlIndex(kMainControls, name), app_.dpi);
+    RECT rect = ControlRect(kMainControls, ControlIndex(kMainControls, name), kMainDpi);
     rect.right = rect.left + shows->size().cx;
     rect.bottom = rect.top + shows->size().cy;
     return rect;
@@ -103,7 +103,7 @@ void frmMain::imgMinimize_Click() {
     ShowWindow(hwnd_, SW_MINIMIZE);
 }
 
-void frmMain::imgClose_Click() { app_.exit.Show(); }
+void frmMain::imgClose_Click() { dialogs_.exit.Show(); }
 
 void frmMain::Form_MouseDown(WPARAM buttons) {
     const WPARAM pressed = buttons & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON);
@@ -112,18 +112,17 @@ void frmMain::Form_MouseDown(WPARAM buttons) {
         ReleaseCapture();
         SendMessageA(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
     } else if (pressed == MK_RBUTTON) {
-        ShowShellMenu(app_);
+        ShowShellMenu(program_, host_, dialogs_);
     }
 }
 
 void frmMain::Form_DblClick() {
-    Program& program = app_.program;
-    switch (DoubleClickCommandFor(program.vars.DoubleClickAction)) {
+    switch (DoubleClickCommandFor(program_.vars.DoubleClickAction)) {
         case DoubleClickCommand::Nothing: break;
         case DoubleClickCommand::Minimize: ShowWindow(hwnd_, SW_MINIMIZE); break;
-        case DoubleClickCommand::LaunchStartUpItems: LaunchStartUpItems(program); break;
-        case DoubleClickCommand::ShowOptions: app_.options.Show(); break;
-        case DoubleClickCommand::OpenFile: OpenFile(program, program.vars.DoubleClickFile); break;
+        case DoubleClickCommand::LaunchStartUpItems: LaunchStartUpItems(program_); break;
+        case DoubleClickCommand::ShowOptions: dialogs_.options.Show(); break;
+        case DoubleClickCommand::OpenFile: OpenFile(program_, program_.vars.DoubleClickFile); break;
     }
 }
 
@@ -167,7 +166,7 @@ void frmMain::Form_EndSession(bool ending) {
     // Windows is ending the session by its own means. A process registered with
     // RegisterServiceProcess outlives a log-off on 9x, and the next log-on would then find
     // this instance "already running" and end the new shell: leave now instead.
-    if (ending) QuitProgram(app_.program);
+    if (ending) QuitProgram(program_);
 }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,17 +3,18 @@
 
 #include <windows.h>
 
-#include "shell_window/picture.h"
-#include "shell_window/window_class.h"
+#include "core/program.h"
+#include "menus/dialogs.h"
+#include "ui/picture.h"
+#include "ui/window_class.h"
+#include "ui/window_host.h"
 
 namespace sd {
 
-struct App;
-struct Program;
-
 class frmMain : public WindowClass<frmMain> {
 public:
-    explicit frmMain(App& app) : app_(app) {}
+    frmMain(WindowHost& host, Program& program, Dialogs& dialogs)
+        : host_(host), program_(program), dialogs_(dialogs) {}
     ~frmMain();
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
@@ -55,7 +56,9 @@ private:
     void OnMouseMove(POINT at);
     void Form_EndSession(bool ending);
 
-    App& app_;
+    WindowHost& host_;
+    Program& program_;
+    Dialogs& dialogs_;
     HWND iconPic_ = nullptr;
     HICON icon_ = nullptr;
     Picture background_;
@@ -68,7 +71,7 @@ private:
 
 // The first-run check: below version 130 the marker is written, the user told, and the
 // Options dialog opened without waiting for it.
-void CheckVersion(App& app);
+void CheckVersion(Program& program, Dialogs& dialogs);
 
 // Takes the shell-mode process out of the Windows 95/98 task list.
 void HideFromTaskList(Program& program);

@@ -1,10 +1,14 @@
 // The main window's size and controls, in twips.
 #pragma once
 
-#include "shell_window/control_table.h"
+#include "ui/control_table.h"
 
 namespace sd {
 
+// The window shows a picture drawn in pixels: its size and its buttons are laid out at 96 DPI
+// whatever the screen's DPI, so that at Large Fonts the picture still fills the window and the
+// buttons sit on it. Only the window's position follows the screen's DPI.
+inline constexpr int kMainDpi = 96;
 inline constexpr int kMainClientWidthTwips = 3420;
 inline constexpr int kMainClientHeightTwips = 1020;
 inline constexpr int kMainLeftTwips = 100;

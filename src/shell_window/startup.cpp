@@ -1,26 +1,27 @@
 // The start-up sequence: the main window's load handler, and the checks it runs.
 #include <windows.h>
 
+#include "core/setting_keys.h"
+#include "core/setting_numbers.h"
 #include "menus/menu_commands.h"
+#include "session/session_commands.h"
 #include "session/set_shell.h"
-#include "settings/setting_keys.h"
-#include "settings/setting_numbers.h"
-#include "shell_window/app.h"
+#include "shell_window/frm_main.h"
 #include "shell_window/frm_main_controls.h"
 #include "shell_window/run_mode.h"
 #include "shell_window/startup_items.h"
 
 namespace sd {
 
-void CheckVersion(App& app) {
-    Platform& platform = app.program.platform;
+void CheckVersion(Program& program, Dialogs& dialogs) {
+    Platform& platform = program.platform;
     if (!IsFirstRun(platform.ReadSetting(keys::Version))) return;
     // The marker goes first, so a user who ends the program at the box is not asked again.
     platform.WriteSetting(keys::Version, kCurrentVersionText);
     platform.ShowMessage(
         "It appears that you are running SwiftDash for the first time. Please set your options",
         kAppTitle, MsgButtons::Ok, MsgIcon::None);
-    app.options.Show();
+    dialogs.options.Show();
 }
 
 void HideFromTaskList(Program& program) { program.platform.SetServiceProcess(true); }
@@ -40,12 +41,12 @@ void ReadCachedSettings(Program& program) {
 }  // namespace
 
 void frmMain::Form_Load() {
-    Program& program = app_.program;
+    Program& program = program_;
     Platform& platform = program.platform;
     ProgramState& vars = program.vars;
 
-    SetWindowPos(hwnd_, nullptr, TwipsToPixels(kMainLeftTwips, app_.dpi),
-                 TwipsToPixels(kMainTopTwips, app_.dpi), 0, 0,
+    SetWindowPos(hwnd_, nullptr, TwipsToPixels(kMainLeftTwips, host_.dpi()),
+                 TwipsToPixels(kMainTopTwips, host_.dpi()), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     vars.ProgramDir = platform.ExecutableDirectory();
     // A replace of system.ini cut short by a crash or power loss is finished first.
@@ -59,8 +60,8 @@ void frmMain::Form_Load() {
     switch (RunModeFor(platform.CommandLineArguments())) {
         case RunMode::Options:
             ShowWindow(hwnd_, SW_HIDE);
-            app_.options.Show();
-            while (app_.options.IsVisible() && app_.PumpMessage()) {
+            dialogs_.options.Show();
+            while (dialogs_.options.IsVisible() && host_.PumpMessage()) {
             }
             platform.EndProcess();
             return;
@@ -72,18 +73,18 @@ void frmMain::Form_Load() {
             vars.ShellMode = false;
             CreateIcon();
             ShowWindow(hwnd_, SW_HIDE);
-            CheckVersion(app_);
+            CheckVersion(program, dialogs_);
             return;
         case RunMode::Switch:
             CheckSwitch(program);
-            mnuSwiftDashMode_Click(app_);
+            mnuSwiftDashMode_Click(program);
             return;
         case RunMode::Shell:
             if (platform.AnotherInstanceRunning()) {
                 QuitProgram(program);
                 return;
             }
-            CheckVersion(app_);
+            CheckVersion(program, dialogs_);
             LaunchStartUpItems(program);
             HideFromTaskList(program);
             break;

@@ -1,8 +1,8 @@
 // The user's own start-up list.
 #include "shell_window/startup_items.h"
 
+#include "core/setting_keys.h"
 #include "session/open_file.h"
-#include "settings/setting_keys.h"
 
 namespace sd {
 

@@ -1,7 +1,7 @@
 // The user's own start-up list: three programs or documents and one folder.
 #pragma once
 
-#include "shell_window/program.h"
+#include "core/program.h"
 
 namespace sd {
 

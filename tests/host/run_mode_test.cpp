@@ -1,6 +1,7 @@
 // Command-line words and how they are cut out of the raw command line.
 #include <gtest/gtest.h>
 
+#include "platform/command_line.h"
 #include "shell_window/run_mode.h"
 
 namespace sd {

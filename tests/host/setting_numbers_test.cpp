@@ -3,7 +3,7 @@
 
 #include <climits>
 
-#include "settings/setting_numbers.h"
+#include "core/setting_numbers.h"
 
 namespace sd {
 namespace {

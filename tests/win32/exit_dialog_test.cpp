@@ -3,7 +3,7 @@
 
 #include "app_fixture.h"
 #include "session/frm_exit_controls.h"
-#include "shell_window/controls.h"
+#include "ui/controls.h"
 
 namespace sd {
 namespace {
@@ -29,8 +29,8 @@ TEST_F(ExitDialog, ControlsStandWhereTheTableSaysInTabOrder) {
     EXPECT_STREQ(text, "Exit SwiftDash");
     RECT client;
     GetClientRect(dialog, &client);
-    EXPECT_EQ(client.right, TwipsToPixels(kExitClientWidthTwips, app->dpi));
-    EXPECT_EQ(client.bottom, TwipsToPixels(kExitClientHeightTwips, app->dpi));
+    EXPECT_EQ(client.right, TwipsToPixels(kExitClientWidthTwips, app->host.dpi()));
+    EXPECT_EQ(client.bottom, TwipsToPixels(kExitClientHeightTwips, app->host.dpi()));
     EXPECT_EQ(GetWindowLongA(dialog, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
 
     int lastTab = -1;
@@ -44,7 +44,7 @@ TEST_F(ExitDialog, ControlsStandWhereTheTableSaysInTabOrder) {
         RECT rect;
         GetWindowRect(child, &rect);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-        const RECT expected = ControlRect(kExitControls, index, app->dpi);
+        const RECT expected = ControlRect(kExitControls, index, app->host.dpi());
         EXPECT_TRUE(EqualRect(&rect, &expected));
         EXPECT_GE(control.tabIndex, lastTab);  // the z-order is the tab order
         lastTab = control.tabIndex;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
-#include "shell_window/control_table.h"
+#include "ui/control_table.h"
 
 namespace sd {
 namespace {
@@ -35,11 +35,11 @@ TEST_F(Startup, ShellModeFirstRunAsksForOptionsThenLeavesTheTaskList) {
     EXPECT_TRUE(MainVisible());
     RECT rect;
     GetWindowRect(app->main.hwnd(), &rect);
-    const int offset = TwipsToPixels(100, app->dpi);
+    const int offset = TwipsToPixels(100, app->host.dpi());
     EXPECT_EQ(rect.left, offset);
     EXPECT_EQ(rect.top, offset);
-    EXPECT_EQ(rect.right - rect.left, TwipsToPixels(3420, app->dpi));
-    EXPECT_EQ(rect.bottom - rect.top, TwipsToPixels(1020, app->dpi));
+    EXPECT_EQ(rect.right - rect.left, TwipsToPixels(3420, app->host.dpi()));
+    EXPECT_EQ(rect.bottom - rect.top, TwipsToPixels(1020, app->host.dpi()));
     char caption[64] = {};
     GetWindowTextA(app->main.hwnd(), caption, sizeof caption);
     EXPECT_STREQ(caption, "SwiftDash");

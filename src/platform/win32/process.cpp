@@ -3,7 +3,7 @@
 
 #include "platform/win32/lazy_library.h"
 #include "platform/win32_platform.h"
-#include "shell_window/run_mode.h"
+#include "platform/command_line.h"
 
 namespace sd {
 

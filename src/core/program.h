@@ -1,5 +1,4 @@
-// Process-wide state and the procedures every subsystem shares: how the program ends,
-// and the once-per-user explanation shown before the first switch into shell mode.
+// Process-wide state, and the one way the program ends.
 #pragma once
 
 #include <string>
@@ -34,8 +33,5 @@ inline constexpr unsigned kTrayIconId = 1;
 // Removes the tray icon in tray mode, leaves the task-list registration and ends the
 // process at once. Callers treat it as the last thing they do.
 void QuitProgram(Program& program);
-
-// Shows the first-switch explanation once per user, writing its marker first.
-void CheckSwitch(Program& program);
 
 }  // namespace sd

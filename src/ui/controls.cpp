@@ -1,5 +1,5 @@
 // Creating child controls from a control table.
-#include "shell_window/controls.h"
+#include "ui/controls.h"
 
 #include <algorithm>
 #include <numeric>
@@ -47,29 +47,28 @@ WindowKind KindOf(const ControlSpec& control, bool firstOption) {
 
 }  // namespace
 
-std::vector<HWND> CreateControls(HWND parent, HINSTANCE instance, int dpi,
+std::vector<HWND> CreateControls(HWND parent, const WindowHost& host,
                                  std::span<const ControlSpec> table) {
     std::vector<int> order(table.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return table[a].tabIndex < table[b].tabIndex; });
     std::vector<HWND> windows(table.size(), nullptr);
-    HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     bool optionSeen = false;
     for (int index : order) {
         const ControlSpec& control = table[index];
         const bool firstOption = control.kind == ControlKind::OptionButton && !optionSeen;
         optionSeen = optionSeen || control.kind == ControlKind::OptionButton;
         const WindowKind kind = KindOf(control, firstOption);
-        const RECT rect = ControlRect(table, index, dpi);
+        const RECT rect = ControlRect(table, index, host.dpi());
         // Every control but the option buttons starts a group, so arrow keys stay in theirs.
         const DWORD group = control.kind == ControlKind::OptionButton ? 0 : WS_GROUP;
         const DWORD style = WS_CHILD | group | kind.style | (control.visible ? WS_VISIBLE : 0);
         HWND window = CreateWindowExA(
             0, kind.className, control.caption, style, rect.left, rect.top, rect.right - rect.left,
             rect.bottom - rect.top, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))), instance, nullptr);
-        if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))), host.instance(), nullptr);
+        if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(host.dialogFont()), FALSE);
         windows[index] = window;
     }
     return windows;

@@ -1,5 +1,5 @@
 // Bitmaps with a transparent colour, drawn by mask.
-#include "shell_window/picture.h"
+#include "ui/picture.h"
 
 namespace sd {
 

@@ -1,5 +1,5 @@
 // Reading numbers out of settings text.
-#include "settings/setting_numbers.h"
+#include "core/setting_numbers.h"
 
 #include <cmath>
 #include <climits>

@@ -6,7 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "shell_window/control_table.h"
+#include "ui/control_table.h"
+#include "ui/window_host.h"
 
 namespace sd {
 
@@ -19,8 +20,9 @@ constexpr int ControlId(int index) { return kFirstControlId + index; }
 RECT ControlRect(std::span<const ControlSpec> table, int index, int dpi);
 
 // Creates the controls in tab-index order (Windows' tab order is the z-order), controls that
-// take no focus first; the result is indexed like the table. Every control gets the dialog font.
-std::vector<HWND> CreateControls(HWND parent, HINSTANCE instance, int dpi,
+// take no focus first; the result is indexed like the table. Every control gets the host's
+// dialog font.
+std::vector<HWND> CreateControls(HWND parent, const WindowHost& host,
                                  std::span<const ControlSpec> table);
 
 // The client size of a window in pixels, and the outer size its frame style needs for it.

@@ -1,0 +1,14 @@
+// The windows that the menu entries and the main window open, owned by the program.
+#pragma once
+
+#include "session/frm_exit.h"
+#include "settings/frm_options.h"
+
+namespace sd {
+
+struct Dialogs {
+    frmExit& exit;
+    frmOptions& options;
+};
+
+}  // namespace sd

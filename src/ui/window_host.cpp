@@ -1,0 +1,44 @@
+// The shared window state and the message loop.
+#include "ui/window_host.h"
+
+#include <algorithm>
+
+namespace sd {
+
+WindowHost::WindowHost(HINSTANCE instance, int dpi) : instance_(instance), dpi_(dpi) {
+    if (dpi_ <= 0) {
+        dpi_ = 96;
+        if (HDC screen = GetDC(nullptr)) {
+            dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
+            ReleaseDC(nullptr, screen);
+        }
+    }
+    // The system's dialog font (MS Sans Serif 8 pt on Windows 95/98); its metrics are the ones
+    // the control tables were laid out for.
+    dialogFont_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    hiddenOwner_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   instance_, nullptr);
+}
+
+WindowHost::~WindowHost() {
+    if (hiddenOwner_) DestroyWindow(hiddenOwner_);
+}
+
+void WindowHost::AddDialog(HWND dialog) { dialogs_.push_back(dialog); }
+
+void WindowHost::RemoveDialog(HWND dialog) {
+    dialogs_.erase(std::remove(dialogs_.begin(), dialogs_.end(), dialog), dialogs_.end());
+    PostMessageA(nullptr, WM_NULL, 0, 0);
+}
+
+bool WindowHost::PumpMessage() {
+    MSG msg;
+    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return false;
+    for (HWND dialog : dialogs_)
+        if (IsDialogMessageA(dialog, &msg)) return true;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+}
+
+}  // namespace sd

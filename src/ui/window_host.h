@@ -1,0 +1,44 @@
+// What every window of the program shares: the instance, the screen's DPI, the dialog font,
+// the hidden owner of the dialogs, the main window, and the one message loop.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace sd {
+
+class WindowHost {
+public:
+    // dpi 0 reads the screen's; tests pass another to lay the windows out as for Large Fonts.
+    explicit WindowHost(HINSTANCE instance, int dpi = 0);
+    ~WindowHost();
+    WindowHost(const WindowHost&) = delete;
+    WindowHost& operator=(const WindowHost&) = delete;
+
+    HINSTANCE instance() const { return instance_; }
+    int dpi() const { return dpi_; }
+    HFONT dialogFont() const { return dialogFont_; }
+    // Owns the dialogs, so that they stay off the taskbar.
+    HWND hiddenOwner() const { return hiddenOwner_; }
+    HWND mainWindow() const { return mainWindow_; }
+    void SetMainWindow(HWND window) { mainWindow_ = window; }
+
+    // Modeless dialogs share the one message loop through IsDialogMessage. Removing one also
+    // wakes the loop, so that a wait for a dialog sees it gone even when it was closed by a
+    // message sent from outside, which GetMessage handles without returning.
+    void AddDialog(HWND dialog);
+    void RemoveDialog(HWND dialog);
+    // Handles one message (waiting for it); false once WM_QUIT arrives.
+    bool PumpMessage();
+
+private:
+    HINSTANCE instance_;
+    int dpi_ = 96;
+    HFONT dialogFont_ = nullptr;
+    HWND hiddenOwner_ = nullptr;
+    HWND mainWindow_ = nullptr;
+    std::vector<HWND> dialogs_;
+};
+
+}  // namespace sd
