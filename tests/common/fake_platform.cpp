@@ -1,16 +1,16 @@
-// The recording platform for tests.
+// The in-memory system of the host tests.
 #include "fake_platform.h"
 
 namespace sd::test {
 
-bool FakePlatform::Allowed(const std::string& step) {
+bool MemorySystem::Allowed(const std::string& step) {
     const int n = ++calls_[step];
     if (crashed_) return false;
     auto it = failures_.find(step);
     return it == failures_.end() || it->second.count(n) == 0;
 }
 
-bool FakePlatform::Change() {
+bool MemorySystem::Change() {
     if (crashed_) return false;
     if (changesBeforeCrash >= 0 && changes_ >= changesBeforeCrash) {
         crashed_ = true;
@@ -20,49 +20,23 @@ bool FakePlatform::Change() {
     return true;
 }
 
-void FakePlatform::SetServiceProcess(bool registered) {
-    log.push_back(registered ? "ServiceProcess 1" : "ServiceProcess 0");
-}
-
-void FakePlatform::EndSession(SessionEnd how) {
-    log.push_back("EndSession " + std::to_string(static_cast<unsigned>(how)));
-}
-
-MsgAnswer FakePlatform::ShowMessage(const std::string& text, const std::string& title,
-                                    MsgButtons buttons, MsgIcon icon) {
-    return AnswerMessage(text, title, buttons, icon);
-}
-
-std::string FakePlatform::BrowseForFile(WindowHandle, const BrowseFileRequest& request) {
-    return Browse("BrowseForFile " + request.title);
-}
-
-std::string FakePlatform::BrowseForFolder(WindowHandle, const std::string& title) {
-    return Browse("BrowseForFolder " + title);
-}
-
-bool FakePlatform::StartProgram(const std::string& commandLine) {
-    log.push_back("Start " + commandLine);
-    return unstartable.count(commandLine) == 0;
-}
-
-std::string FakePlatform::FindAssociatedProgram(const std::string& file) {
+std::string MemorySystem::FindAssociatedProgram(const std::string& file) {
     auto it = associations.find(file);
     return it == associations.end() ? std::string() : it->second;
 }
 
-bool FakePlatform::ChangeDirectory(const std::string& path) {
+bool MemorySystem::ChangeDirectory(const std::string& path) {
     return Allowed("ChangeDirectory") && folders.count(path) > 0;
 }
 
-std::optional<std::string> FakePlatform::ReadFileBytes(const std::string& path) {
+std::optional<std::string> MemorySystem::ReadFileBytes(const std::string& path) {
     if (!Allowed("ReadFileBytes")) return std::nullopt;
     auto it = files.find(path);
     if (it == files.end()) return std::nullopt;
     return it->second;
 }
 
-bool FakePlatform::WriteFileBytes(const std::string& path, const std::string& bytes) {
+bool MemorySystem::WriteFileBytes(const std::string& path, const std::string& bytes) {
     if (readOnly.count(path)) return false;
     const bool allowed = Allowed("WriteFileBytes");
     if (!Change()) return false;
@@ -74,7 +48,7 @@ bool FakePlatform::WriteFileBytes(const std::string& path, const std::string& by
     return true;
 }
 
-bool FakePlatform::RenameFile(const std::string& from, const std::string& to) {
+bool MemorySystem::RenameFile(const std::string& from, const std::string& to) {
     if (!Allowed("RenameFile") || !files.count(from) || files.count(to)) return false;
     if (!Change()) return false;
     files[to] = files[from];
@@ -83,14 +57,14 @@ bool FakePlatform::RenameFile(const std::string& from, const std::string& to) {
     return true;
 }
 
-bool FakePlatform::RemoveFile(const std::string& path) {
+bool MemorySystem::RemoveFile(const std::string& path) {
     if (!Allowed("RemoveFile") || !files.count(path) || readOnly.count(path)) return false;
     if (!Change()) return false;
     files.erase(path);
     return true;
 }
 
-ReplaceResult FakePlatform::ReplaceFileAtomically(const std::string& from, const std::string& to) {
+ReplaceResult MemorySystem::ReplaceFileAtomically(const std::string& from, const std::string& to) {
     if (!atomicReplace) return ReplaceResult::Unsupported;
     if (!Allowed("ReplaceFileAtomically") || !files.count(from) || readOnly.count(to))
         return ReplaceResult::Failed;
@@ -100,24 +74,13 @@ ReplaceResult FakePlatform::ReplaceFileAtomically(const std::string& from, const
     return ReplaceResult::Replaced;
 }
 
-std::string FakePlatform::ReadSetting(const std::string& key) {
+std::string MemorySystem::ReadSetting(const std::string& key) {
     auto it = settings.find(key);
     return it == settings.end() ? std::string() : it->second;
 }
 
-void FakePlatform::WriteSetting(const std::string& key, const std::string& value) {
+void MemorySystem::WriteSetting(const std::string& key, const std::string& value) {
     settings[key] = value;
-    log.push_back("WriteSetting " + key + "=" + value);
-}
-
-bool FakePlatform::AddTrayIcon(WindowHandle, unsigned id, unsigned, IconHandle, const std::string& tip) {
-    log.push_back("TrayAdd " + std::to_string(id) + " " + tip);
-    return true;
-}
-
-bool FakePlatform::DeleteTrayIcon(WindowHandle, unsigned id) {
-    log.push_back("TrayDelete " + std::to_string(id));
-    return true;
 }
 
 }  // namespace sd::test

@@ -1,6 +1,5 @@
-// A recording platform for tests: files and settings in memory, scripted answers, every call
-// that reaches the user or the session written to a log, and file steps that can be made to
-// fail or to "crash" the process part-way.
+// The host tests' platform: files and settings in memory, file steps that can be made to fail
+// or to "crash" the process part-way, and the recorded calls of RecordingPlatform.
 #pragma once
 
 #include <deque>
@@ -10,25 +9,18 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "recorder.h"
+#include "recording_platform.h"
 
 namespace sd::test {
 
-class FakePlatform : public Platform, public Recorder {
+class MemorySystem : public Platform {
 public:
-    // What the process looks like.
-    std::string exeDir = "C:\\WINDOWS";
-    std::string baseName = "SwiftDash";
-    std::string arguments;
-    bool anotherInstance = false;
-
     // The system's state.
     std::map<std::string, std::string> files;
     std::set<std::string> folders = {"C:\\WINDOWS"};
     std::set<std::string> readOnly;
     std::map<std::string, std::string> settings;
     std::map<std::string, std::string> associations;  // document -> program
-    std::set<std::string> unstartable;                 // command lines that fail to start
     bool atomicReplace = false;                        // false: the Windows 95/98 road
 
     // Fault injection: the N-th call (from 1) of a file step fails.
@@ -36,18 +28,6 @@ public:
     // After this many file changes the process is gone: nothing later takes effect.
     int changesBeforeCrash = -1;
 
-    std::string ExecutableDirectory() override { return exeDir; }
-    std::string ExecutableBaseName() override { return baseName; }
-    std::string CommandLineArguments() override { return arguments; }
-    bool AnotherInstanceRunning() override { return anotherInstance; }
-    void SetServiceProcess(bool registered) override;
-    void EndProcess() override { Record("EndProcess"); }
-    void EndSession(SessionEnd how) override;
-    MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgButtons buttons,
-                          MsgIcon icon) override;
-    std::string BrowseForFile(WindowHandle, const BrowseFileRequest& request) override;
-    std::string BrowseForFolder(WindowHandle, const std::string& title) override;
-    bool StartProgram(const std::string& commandLine) override;
     std::string FindAssociatedProgram(const std::string& file) override;
     bool FileExists(const std::string& path) override { return files.count(path) > 0; }
     bool FolderExists(const std::string& path) override { return folders.count(path) > 0; }
@@ -61,8 +41,6 @@ public:
     void FlushProfileCache(const std::string&) override {}
     std::string ReadSetting(const std::string& key) override;
     void WriteSetting(const std::string& key, const std::string& value) override;
-    bool AddTrayIcon(WindowHandle, unsigned id, unsigned, IconHandle, const std::string& tip) override;
-    bool DeleteTrayIcon(WindowHandle, unsigned id) override;
     MemoryStatus GetMemoryStatus() override { return memory; }
     MemoryStatus memory;
 
@@ -77,5 +55,7 @@ private:
     int changes_ = 0;
     bool crashed_ = false;
 };
+
+using FakePlatform = RecordingPlatform<MemorySystem>;
 
 }  // namespace sd::test
