@@ -25,6 +25,13 @@ struct MemoryStatus {
     std::uint64_t availPhys = 0;   // bytes
 };
 
+// A program to start: the exact file to run, and the command line it receives.
+struct ProgramStart {
+    std::string application;  // the file itself, never searched for; empty: the system finds
+                              // the command line's first word the way it finds programs
+    std::string commandLine;  // the program's own name first, then its arguments
+};
+
 struct BrowseFileRequest {
     std::string title;
     std::uint32_t flags = 0;   // OFN_* flags
@@ -65,9 +72,10 @@ public:
     virtual std::string BrowseForFolder(WindowHandle owner, const std::string& title) = 0;
 
     // --- Programs ---
-    // Starts a command line in a normal, activated window without waiting; false if it did not start.
-    virtual bool StartProgram(const std::string& commandLine) = 0;
-    // The program registered to open a document, or empty.
+    // Starts a program in a normal, activated window without waiting; false if it did not start
+    // (an application path of MAX_PATH characters or more never starts).
+    virtual bool StartProgram(const ProgramStart& start) = 0;
+    // The program registered to open a document, or empty (also for a name too long to look up).
     virtual std::string FindAssociatedProgram(const std::string& file) = 0;
 
     // --- Files ---

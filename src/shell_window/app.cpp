@@ -9,7 +9,8 @@ App::App(Platform& platform, HINSTANCE instance, int dpi)
       options(host, program),
       exit(host, program),
       dialogs{exit, options},
-      main(host, program, dialogs) {}
+      menu(host, program, dialogs),
+      main(host, program, dialogs, menu) {}
 
 App::~App() {
     // The dialogs first: unloading one may touch the main window.

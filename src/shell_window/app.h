@@ -5,6 +5,7 @@
 
 #include "core/program.h"
 #include "menus/dialogs.h"
+#include "menus/frm_menu.h"
 #include "session/frm_exit.h"
 #include "settings/frm_options.h"
 #include "shell_window/frm_main.h"
@@ -24,6 +25,7 @@ struct App {
     frmOptions options;
     frmExit exit;
     Dialogs dialogs;
+    frmMenu menu;  // created on first use
     frmMain main;
 
     // Creates the main window, runs its start-up sequence, then the message loop.

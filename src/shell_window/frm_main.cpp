@@ -3,7 +3,6 @@
 
 #include <windowsx.h>
 
-#include "menus/menu_commands.h"
 #include "resources/resource_ids.h"
 #include "session/open_file.h"
 #include "shell_window/double_click.h"
@@ -112,7 +111,7 @@ void frmMain::Form_MouseDown(WPARAM buttons) {
         ReleaseCapture();
         SendMessageA(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
     } else if (pressed == MK_RBUTTON) {
-        ShowShellMenu(program_, host_, dialogs_);
+        menu_.ShowShellMenu();
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/program.h"
 #include "menus/dialogs.h"
+#include "menus/frm_menu.h"
 #include "ui/picture.h"
 #include "ui/window_class.h"
 #include "ui/window_host.h"
@@ -13,8 +14,8 @@ namespace sd {
 
 class frmMain : public WindowClass<frmMain> {
 public:
-    frmMain(WindowHost& host, Program& program, Dialogs& dialogs)
-        : host_(host), program_(program), dialogs_(dialogs) {}
+    frmMain(WindowHost& host, Program& program, Dialogs& dialogs, frmMenu& menu)
+        : host_(host), program_(program), dialogs_(dialogs), menu_(menu) {}
     ~frmMain();
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
@@ -59,6 +60,7 @@ private:
     WindowHost& host_;
     Program& program_;
     Dialogs& dialogs_;
+    frmMenu& menu_;
     HWND iconPic_ = nullptr;
     HICON icon_ = nullptr;
     Picture background_;

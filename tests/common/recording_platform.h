@@ -63,9 +63,11 @@ public:
     std::string BrowseForFolder(WindowHandle, const std::string& title) override {
         return Browse("BrowseForFolder " + title);
     }
-    bool StartProgram(const std::string& commandLine) override {
-        Record("Start " + commandLine);
-        return unstartable.count(commandLine) == 0;
+    // "Start [application] command line", or "Start command line" for a searched name.
+    bool StartProgram(const ProgramStart& start) override {
+        Record("Start " + (start.application.empty() ? "" : "[" + start.application + "] ") +
+               start.commandLine);
+        return unstartable.count(start.commandLine) == 0;
     }
     bool AddTrayIcon(WindowHandle, unsigned id, unsigned message, IconHandle icon,
                      const std::string& tip) override {

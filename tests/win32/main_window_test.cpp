@@ -78,9 +78,9 @@ TEST_F(MainWindow, DoubleClickRunsTheConfiguredAction) {
     const struct { int action; const char* file; std::vector<std::string> log; bool iconic, options; } cases[] = {
         {1, "", {}, false, false},
         {2, "", {}, true, false},
-        {3, "", {"Start C:\\GAMES\\A.exe", "Start C:\\GAMES\\A.exe"}, false, false},
+        {3, "", {"Start [C:\\GAMES\\A.exe] C:\\GAMES\\A.exe", "Start [C:\\GAMES\\A.exe] C:\\GAMES\\A.exe"}, false, false},
         {4, "", {}, false, true},
-        {5, "C:\\GAMES\\B.bat", {"Start C:\\GAMES\\B.bat", "Start C:\\GAMES\\B.bat"}, false, false},
+        {5, "C:\\GAMES\\B.bat", {"Start [C:\\GAMES\\B.bat] C:\\GAMES\\B.bat", "Start [C:\\GAMES\\B.bat] C:\\GAMES\\B.bat"}, false, false},
         {5, "", {}, false, false},
         {0, "", {}, false, false},
         {6, "", {}, false, false},

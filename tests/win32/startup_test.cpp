@@ -56,7 +56,7 @@ TEST_F(Startup, LaterRunsStartTheStartUpItemsQuietly) {
     Load("");
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(app->options.IsVisible());
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"Start C:\\GAMES\\GAME.exe", "ServiceProcess 1"}));
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"Start [C:\\GAMES\\GAME.exe] C:\\GAMES\\GAME.exe", "ServiceProcess 1"}));
     EXPECT_EQ(app->program.vars.DoubleClickAction, 4);
 }
 
