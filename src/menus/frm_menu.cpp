@@ -7,6 +7,8 @@ namespace sd {
 
 namespace {
 
+constexpr int kOpenDialogWidth = 500, kOpenDialogHeight = 280;  // pixels at 96 DPI, about
+
 // The popup menu of the entries nested below `row`, submenus included.
 HMENU BuildMenu(std::size_t row) {
     HMENU menu = CreatePopupMenu();
@@ -41,7 +43,12 @@ frmMenu::~frmMenu() {
 
 HWND frmMenu::Load() {
     if (hwnd_) return hwnd_;
-    CreateOwnWindow(host_.instance(), "SwiftDashMenu", "Menu", WS_POPUP, 0, 0, 0, 0, 0);
+    // The Open dialog opens at its owner's top left corner: placed so, it stands about in the
+    // middle of the screen, clear of the main window in its corner.
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - MulDiv(kOpenDialogWidth, host_.dpi(), 96)) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - MulDiv(kOpenDialogHeight, host_.dpi(), 96)) / 2;
+    CreateOwnWindow(host_.instance(), "SwiftDashMenu", "Menu", WS_POPUP, 0, x > 0 ? x : 0,
+                    y > 0 ? y : 0, 0, 0);
     if (!hwnd_) return nullptr;
     shellMenu_ = BuildMenu(MenuRow("mnuSwiftDashMenu"));
     trayMenu_ = BuildMenu(MenuRow("mnuWindowsMenu"));
@@ -49,7 +56,8 @@ HWND frmMenu::Load() {
 }
 
 void frmMenu::PopUp(HMENU frmMenu::*menu) {
-    if (!Load()) return;
+    // The Open dialog leaves the main window enabled: no second menu while an entry runs.
+    if (running_ || !Load()) return;
     POINT at;
     GetCursorPos(&at);
     // The menu closes on a click elsewhere only while its owner is the foreground window, and
@@ -58,7 +66,9 @@ void frmMenu::PopUp(HMENU frmMenu::*menu) {
     const UINT id = TrackPopupMenu(this->*menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
                                    at.x, at.y, 0, hwnd_, nullptr);
     PostMessageA(hwnd_, WM_NULL, 0, 0);
+    running_ = true;
     Run(MenuCommandFor(id));
+    running_ = false;
 }
 
 void frmMenu::Run(MenuCommand command) {

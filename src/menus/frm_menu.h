@@ -64,6 +64,7 @@ private:
     Dialogs& dialogs_;
     HMENU shellMenu_ = nullptr;
     HMENU trayMenu_ = nullptr;
+    bool running_ = false;  // a chosen entry's handler has not returned yet
 };
 
 }  // namespace sd

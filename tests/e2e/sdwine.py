@@ -158,6 +158,11 @@ class Prefix:
         self.kill_programs()
         subprocess.run([SERVER, "-k"], env=self.env, check=False)
 
+    def xdotool(self, *args):
+        """Real mouse and keyboard events on the display."""
+        subprocess.run(["xdotool", *args], env={**os.environ, "DISPLAY": self.env["DISPLAY"]},
+                       check=True)
+
     def screenshot(self, name):
         """Saves the whole screen as a build artefact."""
         os.makedirs(ARTEFACTS, exist_ok=True)
@@ -188,6 +193,19 @@ def relay_calls(proc, function):
     with open(proc.relay_path, "rb") as f:
         text = f.read().decode("latin-1")
     return re.findall(r"Call " + re.escape(function) + r"\((.*)\) ret=", text, re.IGNORECASE)
+
+
+def started_programs(proc):
+    """(application or None, command line) of each CreateProcessA call of the process."""
+    text = r'"((?:[^"\\]|\\.)*)"'
+    found = []
+    for args in relay_calls(proc, "kernel32.CreateProcessA"):
+        m = re.match(r"(?:0{8}|[0-9a-f]{8} " + text + r"),[0-9a-f]{8} " + text, args)
+        if m:
+            app, line = (None if g is None else g.encode("latin-1").decode("unicode_escape")
+                         for g in m.groups())
+            found.append((app, line))
+    return found
 
 
 def wait_exit(proc, timeout=60):

@@ -1,7 +1,6 @@
 """Shell mode as a user meets it: the main window, its buttons, and leaving through the Exit
 dialog. The mouse and keyboard are real X events (xdotool) on the Xvfb display."""
 import os
-import subprocess
 import sys
 import time
 import unittest
@@ -21,8 +20,7 @@ class ShellMode(PrefixTest):
         self.main = self.prefix.window("SwiftDash", "SwiftDashMain")
 
     def xdotool(self, *args):
-        subprocess.run(["xdotool", *args], env={**os.environ, "DISPLAY": self.prefix.env["DISPLAY"]},
-                       check=True)
+        self.prefix.xdotool(*args)
 
     def click_at(self, x, y):
         self.xdotool("mousemove", str(x), str(y), "sleep", "0.3", "click", "1")

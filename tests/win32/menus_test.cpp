@@ -8,6 +8,33 @@ namespace {
 
 const char kIni[] = "[boot]\r\nshell=Explorer.exe\r\n";
 
+// The entries of the popup on screen, a submenu's indented; "!" marks a changed state.
+std::vector<std::string> shown;
+
+void ReadMenu(HMENU menu, const std::string& indent) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char caption[128] = {};
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_TYPE | MIIM_STATE | MIIM_SUBMENU;
+        info.dwTypeData = caption;
+        info.cch = sizeof caption - 1;
+        GetMenuItemInfoA(menu, i, TRUE, &info);
+        const bool separator = info.fType & MFT_SEPARATOR;  // shown grey by the system
+        shown.push_back(indent + (separator ? "-" : caption) + (info.fState && !separator ? "!" : ""));
+        if (info.hSubMenu) ReadMenu(info.hSubMenu, indent + "  ");
+    }
+}
+
+// Runs inside the menu's own loop: reads the popup once it shows, then closes it.
+void CALLBACK ReadShownMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND popup = FindWindowA("#32768", nullptr);
+    if (!popup || !IsWindowVisible(popup)) return;
+    KillTimer(nullptr, id);
+    ReadMenu(reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)), "");
+    PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 1);
+}
+
 struct Menus : ::testing::Test, test::AppFixture {
     // Keys queued before the menu opens; its loop reads them as the user's.
     void Queue(const std::vector<WPARAM>& keys) {
@@ -51,6 +78,24 @@ TEST_F(Menus, TrayMenuEntriesEndTheSessionOrTheProgramAndTouchSystemIniOnlyWhenS
             EXPECT_EQ(ini, kIni);
     }
     EXPECT_FALSE(IsWindowVisible(app->menu.hwnd()));
+}
+
+TEST_F(Menus, BothMenusShowTheirEntriesInOrderEnabledAndUnchecked) {
+    LoadShell();
+    const struct { void (frmMenu::*show)(); std::vector<std::string> entries; } menus[] = {
+        {&frmMenu::ShowShellMenu,
+         {"Open...", "Explorer", "Start Menu", "Desktop", "-", "About", "Options...", "Exit"}},
+        {&frmMenu::ShowTrayMenu,
+         {"SwiftDash Mode", "-", "Shut Down", "  Shut Down", "  Restart", "  Log Off",
+          "  Restart in SwiftDash Mode", "About", "Options...", "Close"}},
+    };
+    for (const auto& menu : menus) {
+        shown.clear();
+        SetTimer(nullptr, 0, 50, ReadShownMenu);
+        (app->menu.*menu.show)();
+        EXPECT_EQ(shown, menu.entries);
+    }
+    EXPECT_TRUE(platform.log.empty());
 }
 
 TEST(FileHelpers, ExistenceTestsAndPathsBeyondTheBuffers) {
