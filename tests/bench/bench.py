@@ -288,6 +288,54 @@ class Bench:
                           f"idle switches {figures['idle_switches']}", flush=True)
         return results, failures
 
+    def footprint(self, pid):
+        """Private memory (KiB) and GDI objects of SwiftDash now."""
+        _, info = self.probe.ask(f"info {PROGRAMS[0].cls}")
+        return {**memory(pid), "pagefile": int(info.get("pagefile", 0)) / 1024, "gdi": info.get("gdi")}
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], env=self.env, check=True)
+
+    def measure_menus(self):
+        """Shell mode's footprint before any menu, after the first menu and after the first Open
+        dialog (what loading SHELL32 and COMDLG32 costs, paid only on use), and the time from a
+        right press to the menu on screen."""
+        program = PROGRAMS[0]
+        proc = self.start(program)
+        pid = proc.pid
+        try:
+            failure = self.wait_visible(program, proc)
+            if failure:
+                return {"failed": failure}
+            pid = program_pid(proc.pid, program, self.args.prefix)
+            time.sleep(SETTLE_SECONDS)
+            figures = {"before any menu": self.footprint(pid)}
+            self.xdotool("mousemove", "60", "40")
+            time.sleep(0.5)
+            pressed = time.monotonic()
+            self.xdotool("click", "3")
+            while self.probe.ask("popup")[0] != "found":
+                if time.monotonic() - pressed > WAIT_SECONDS:
+                    return {"failed": "no menu after the right press"}
+            figures["menu_ms"] = (time.monotonic() - pressed) * 1000
+            self.xdotool("key", "Escape")
+            time.sleep(SETTLE_SECONDS)
+            figures["after the first menu"] = self.footprint(pid)
+            self.xdotool("click", "3", "sleep", "1", "key", "Down", "Return")
+            deadline = time.monotonic() + WAIT_SECONDS
+            while not self.x.viewable("Browse for EXE"):
+                if time.monotonic() > deadline:
+                    return {"failed": "no Open dialog"}
+                time.sleep(0.05)
+            time.sleep(SETTLE_SECONDS)
+            figures["with the first Open dialog"] = self.footprint(pid)
+            self.xdotool("key", "Escape")
+            time.sleep(SETTLE_SECONDS)
+            figures["after the first Open dialog"] = self.footprint(pid)
+            return figures
+        finally:
+            self.end(proc, pid)
+
     def close(self):
         for proc in self.live:
             proc.kill()
@@ -361,10 +409,30 @@ def report(results, failures, args):
     return "\n".join(lines) + "\n"
 
 
+def menu_report(runs):
+    """Medians over the menu runs; the stages in the order they happen."""
+    good = [r for r in runs if "failed" not in r]
+    lines = ["", f"Menus in shell mode ({len(good)} of {len(runs)} runs; medians):"]
+    lines += [f"failed: {r['failed']}" for r in runs if "failed" in r]
+    if not good:
+        return "\n".join(lines) + "\n"
+    lines.append(f"  right press to the menu on screen: {statistics.median(r['menu_ms'] for r in good):.0f} ms")
+    lines.append(f"  {'stage':30} {'RssAnon MiB':>12} {'emulated MiB':>13} {'Pagefile MiB':>13} {'GDI':>5}")
+    for stage in ("before any menu", "after the first menu", "with the first Open dialog",
+                  "after the first Open dialog"):
+        cells = [statistics.median(r[stage][k] for r in good) / 1024
+                 for k in ("rss_anon", "guest_anon", "pagefile")]
+        gdi = [r[stage]["gdi"] for r in good if r[stage]["gdi"] not in (None, "-")]
+        gdi_cell = f"{statistics.median(float(g) for g in gdi):.0f}" if gdi else "n/a"
+        lines.append(f"  {stage:30} {cells[0]:>12.2f} {cells[1]:>13.2f} {cells[2]:>13.2f} {gdi_cell:>5}")
+    return "\n".join(lines) + "\n"
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=15)
     parser.add_argument("--idle-seconds", type=float, default=10)
+    parser.add_argument("--menu-runs", type=int, default=3)
     parser.add_argument("--prefix", required=True)
     parser.add_argument("--display", required=True)
     parser.add_argument("--report", required=True)
@@ -372,9 +440,10 @@ def main():
     bench = Bench(args)
     try:
         results, failures = bench.run()
+        menus = [bench.measure_menus() for _ in range(args.menu_runs)]
     finally:
         bench.close()
-    text = report(results, failures, args)
+    text = report(results, failures, args) + menu_report(menus)
     print("\n" + text, end="")
     with open(args.report, "w") as f:
         f.write(text)

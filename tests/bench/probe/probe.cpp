@@ -81,6 +81,17 @@ void Info(const char* className) {
     std::printf(" top=%d all=%d msgonly=%d\n", count.topLevel, count.all, CountMessageOnly(pid));
 }
 
+// Whether a popup menu is on screen (Wine keeps hidden menu windows around).
+void Popup() {
+    for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, "#32768", nullptr));) {
+        if (IsWindowVisible(hwnd)) {
+            std::printf("found\n");
+            return;
+        }
+    }
+    std::printf("none\n");
+}
+
 }  // namespace
 
 int main() {
@@ -89,6 +100,8 @@ int main() {
         line[std::strcspn(line, "\r\n")] = '\0';
         if (!std::strncmp(line, "info ", 5))
             Info(line + 5);
+        else if (!std::strcmp(line, "popup"))
+            Popup();
         else if (!std::strcmp(line, "quit"))
             break;
         else
