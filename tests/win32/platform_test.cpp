@@ -67,16 +67,6 @@ TEST_P(ShellFile, ReadOnlyFileIsLeftAlone) {
     EXPECT_TRUE(GetFileAttributesA(folder.File("system.ini").c_str()) & FILE_ATTRIBUTE_READONLY);
 }
 
-TEST_P(ShellFile, InterruptedReplaceIsFinishedFromTheBackup) {
-    folder.Write("temp11.bak", kOld);
-    folder.Write("temp11.tmp", kNew);
-    SetShell(program, "explorer.exe");
-    EXPECT_EQ(folder.Read("system.ini"),
-              "[boot]\r\nshell=explorer.exe\r\nuser.exe=user.exe\r\n[x]\r\nk=v\r\n");
-    EXPECT_FALSE(folder.Exists("temp11.bak"));
-    EXPECT_TRUE(platform.messages.empty());
-}
-
 INSTANTIATE_TEST_SUITE_P(ReplaceRoads, ShellFile, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "Win9x" : "NT"; });
 
