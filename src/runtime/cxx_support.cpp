@@ -12,8 +12,8 @@
 namespace {
 
 // Out of memory or a library precondition (string too long, bad index): with no exceptions
-// there is nothing to unwind to, and the shell has no state worth saving. Same exit code as
-// the library's terminate handler gave.
+// there is nothing to unwind to, and the shell has no state worth saving. Exit code 3, as
+// abort() gives.
 [[noreturn]] void Fail() { ExitProcess(3); }
 
 void* Allocate(std::size_t size) {
@@ -21,7 +21,8 @@ void* Allocate(std::size_t size) {
     Fail();
 }
 
-// Static objects' destructors, in registration order; run in reverse. The program has a few.
+// Static objects' destructors, in registration order; run in reverse. Room for the few a
+// program of this size may have.
 using ExitFunction = void (*)();
 constexpr int kMaxExitFunctions = 32;
 ExitFunction exit_functions[kMaxExitFunctions];
