@@ -11,6 +11,13 @@ cmake --preset win32 >/dev/null && cmake --build --preset win32 >/dev/null
 exe=build/win32/SwiftDash.exe
 
 echo "SwiftDash.exe: $(stat -c %s "$exe") bytes"
+# The test code against the product code: lines of tests/ (the benchmark aside) against
+# lines of C++ under src/; the aim is a quarter to a third.
+test_lines=$(find tests -path tests/bench -prune -o -path '*fuzz_corpus*' -prune -o -type f \
+    \( -name '*.cpp' -o -name '*.h' -o -name '*.py' -o -name '*.sh' -o -name 'CMakeLists.txt' \) -print \
+    | xargs cat | wc -l)
+src_lines=$(find src -type f \( -name '*.cpp' -o -name '*.h' \) -print | xargs cat | wc -l)
+echo "Tests: $test_lines lines against $src_lines lines of product C++ ($(python3 -c "print(f'{$test_lines/$src_lines:.2f}')")x)"
 i686-w64-mingw32-objdump -p "$exe" | awk '/MajorOSystemVersion|MinorOSystemVersion|MajorSubsystemVersion|MinorSubsystemVersion/{print "  " $1 " " $2}'
 echo
 echo "Imports:"

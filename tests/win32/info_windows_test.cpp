@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
+#include "captions_fit.h"
 #include "info_windows/info_controls.h"
 
 namespace sd {
@@ -39,6 +40,7 @@ TEST_F(InfoWindows, AboutOpensOnceWithOkFocusedAndLabelsWideEnoughForTheirText) 
     EXPECT_EQ(client.right, TwipsToPixels(kAboutClientWidthTwips, app->host.dpi()));
     EXPECT_EQ(client.bottom, TwipsToPixels(kAboutClientHeightTwips, app->host.dpi()));
     EXPECT_EQ(GetFocus(), app->about.Control("cmdOK"));
+    test::ExpectCaptionsFit(about);
 
     const RECT icon = RectIn(app->about.Control("Image1"), about);
     EXPECT_EQ(icon.left, TwipsToPixels(240, app->host.dpi()));
@@ -88,6 +90,7 @@ TEST_F(InfoWindows, SysInfoReplacesAboutShowsZerosThenFiguresEveryTenthOfASecond
     // The value labels grew with their text.
     const RECT rect = RectIn(app->sysInfo.Control("lblTotalPhys"), app->sysInfo.hwnd());
     EXPECT_GT(rect.right - rect.left, TwipsToPixels(90, app->host.dpi()));
+    test::ExpectCaptionsFit(app->sysInfo.hwnd());
 
     SendMessageA(app->sysInfo.hwnd(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(app->sysInfo.IsLoaded());
