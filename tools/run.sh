@@ -56,4 +56,4 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 export DISPLAY
 echo "$DISPLAY" > "$run_dir/display"
-exec tools/session.sh "$prefix"
+tools/session.sh "$prefix"  # not exec: the cleanup above ends the private Xvfb

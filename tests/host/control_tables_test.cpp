@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "info_windows/info_controls.h"
 #include "session/frm_exit_controls.h"
 #include "shell_window/frm_main_controls.h"
 
@@ -32,6 +33,8 @@ void ExpectConsistent(const ControlSpec (&table)[N]) {
 TEST(ControlTables, NamesUniqueTabIndexesDenseChildrenInsideTheirFrames) {
     ExpectConsistent(kMainControls);
     ExpectConsistent(kExitControls);
+    ExpectConsistent(kAboutControls);
+    ExpectConsistent(kSysInfoControls);
 }
 
 TEST(ControlTables, EveryExitOptionRunsExactlyOneCommand) {

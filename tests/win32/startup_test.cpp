@@ -69,7 +69,7 @@ TEST_F(Startup, TrayModeAddsTheIconHidesTheWindowAndChecksTheVersion) {
     EXPECT_FALSE(MainVisible());
     EXPECT_FALSE(app->program.vars.ShellMode);
     ASSERT_GE(platform.log.size(), 1u);
-    EXPECT_EQ(platform.log[0], "TrayAdd 1 512 SwiftDash tray icon");
+    EXPECT_EQ(platform.log[0], "TrayAdd 1 32769 SwiftDash tray icon");
     EXPECT_EQ(platform.messages.size(), 1u);
 }
 
