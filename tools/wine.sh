@@ -74,6 +74,7 @@ sd_new_prefix() {  # sd_new_prefix DEST
     mkdir -p "$(dirname "$dest")"
     cp -al "$template" "$dest"
     rm -f "$dest/.sd-ready"
+    echo "$SD_TEMPLATE_VERSION" > "$dest/.sd-template"
     local f
     for f in "$dest"/*.reg "$dest"/drive_c/windows/*.ini; do
         cp --remove-destination "$template/${f#"$dest"/}" "$f"
