@@ -52,10 +52,7 @@ void frmMenu::mnuExplorer_Click() {
     dialogs_.options.Show();
 }
 
-void frmMenu::mnuAbout_Click() {
-    // The About window opens here.
-}
-
+void frmMenu::mnuAbout_Click() { dialogs_.about.Show(); }
 void frmMenu::mnuOptions_Click() { dialogs_.options.Show(); }
 void frmMenu::mnuExit_Click() { dialogs_.exit.Show(); }
 void frmMenu::mnuShutDown_Click() { RunSessionCommand(program_, SessionCommandId::ShutDown); }

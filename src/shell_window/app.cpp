@@ -8,7 +8,9 @@ App::App(Platform& platform, HINSTANCE instance, int dpi)
       host(instance, dpi),
       options(host, program),
       exit(host, program),
-      dialogs{exit, options},
+      sysInfo(host, program),
+      about(host, sysInfo),
+      dialogs{exit, options, about},
       menu(host, program, dialogs),
       main(host, program, dialogs, menu) {}
 
@@ -16,6 +18,8 @@ App::~App() {
     // The dialogs first: unloading one may touch the main window.
     options.Unload();
     exit.Unload();
+    about.Unload();
+    sysInfo.Unload();
     main.Unload();
 }
 

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include "core/program.h"
+#include "info_windows/frm_about.h"
+#include "info_windows/frm_sysinfo.h"
 #include "menus/dialogs.h"
 #include "menus/frm_menu.h"
 #include "session/frm_exit.h"
@@ -24,6 +26,8 @@ struct App {
     WindowHost host;
     frmOptions options;
     frmExit exit;
+    frmSysInfo sysInfo;
+    frmAbout about;
     Dialogs dialogs;
     frmMenu menu;  // created on first use
     frmMain main;
