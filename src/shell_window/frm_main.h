@@ -11,6 +11,9 @@
 
 namespace sd {
 
+// The one-shot timer after which a shell-mode start counts as one that got going.
+inline constexpr UINT_PTR kStartSettledTimer = 1;
+
 class frmMain : public WindowClass<frmMain> {
 public:
     frmMain(WindowHost& host, Program& program, Dialogs& dialogs)
@@ -55,6 +58,7 @@ private:
     void OnMouseUp(POINT at);
     void OnMouseMove(POINT at);
     void Form_EndSession(bool ending);
+    void OnTimer(UINT_PTR id);
 
     WindowHost& host_;
     Program& program_;

@@ -3,9 +3,11 @@
 
 #include "core/setting_keys.h"
 #include "core/setting_numbers.h"
+#include "core/start_guard.h"
 #include "menus/menu_commands.h"
 #include "session/session_commands.h"
 #include "session/set_shell.h"
+#include "shell_window/explorer_fallback.h"
 #include "shell_window/frm_main.h"
 #include "shell_window/frm_main_controls.h"
 #include "shell_window/run_mode.h"
@@ -84,9 +86,16 @@ void frmMain::Form_Load() {
                 QuitProgram(program);
                 return;
             }
+            // Marked before anything else can fail; cleared once the shell has run a while.
+            if (MarkShellStart(program)) {
+                GiveExplorerBack(program);
+                return;
+            }
             CheckVersion(program, dialogs_);
-            LaunchStartUpItems(program);
+            // Shift held skips the user's start-up list, as it does Windows' own StartUp group.
+            if (!platform.ShiftKeyDown()) LaunchStartUpItems(program);
             HideFromTaskList(program);
+            SetTimer(hwnd_, kStartSettledTimer, kStartSettleMilliseconds, nullptr);
             break;
         case RunMode::MainWindowOnly:
             break;
