@@ -32,7 +32,8 @@ struct Program {
 inline constexpr unsigned kTrayIconId = 1;
 
 // Removes the tray icon in tray mode, leaves the task-list registration, clears this
-// process's shell-start mark and ends the process at once. Callers treat it as the last thing they do.
+// process's shell-start mark and ends the process at once. Callers treat it as the last
+// thing they do.
 void QuitProgram(Program& program);
 
 }  // namespace sd

@@ -20,7 +20,8 @@ StartDecision DecideShellStart(std::string_view storedCount) {
 
 bool MarkShellStart(Program& program) {
     Platform& platform = program.platform;
-    const StartDecision decision = DecideShellStart(platform.ReadSetting(keys::UnfinishedShellStarts));
+    const StartDecision decision =
+        DecideShellStart(platform.ReadSetting(keys::UnfinishedShellStarts));
     platform.WriteSetting(keys::UnfinishedShellStarts, decision.mark);
     program.shellStartMarked = true;
     return decision.giveUp;

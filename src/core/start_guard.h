@@ -1,5 +1,4 @@
-// The shell's crash-loop guard: a count, in the settings store, of shell-mode starts in a row
-// that began and never got going.
+// The shell's crash-loop guard: a stored count of shell-mode starts that never got going.
 #pragma once
 
 #include <string>

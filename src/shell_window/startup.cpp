@@ -7,7 +7,6 @@
 #include "menus/menu_commands.h"
 #include "session/session_commands.h"
 #include "session/set_shell.h"
-#include "shell_window/explorer_fallback.h"
 #include "shell_window/frm_main.h"
 #include "shell_window/frm_main_controls.h"
 #include "shell_window/run_mode.h"
@@ -29,6 +28,19 @@ void CheckVersion(Program& program, Dialogs& dialogs) {
 void HideFromTaskList(Program& program) { program.platform.SetServiceProcess(true); }
 
 namespace {
+
+// Two shell-mode starts in a row never got going: rather than fail a third time, hand the
+// session back to Explorer, now and from the next log-on.
+void GiveExplorerBack(Program& program) {
+    Platform& platform = program.platform;
+    SetShell(program, "explorer.exe");
+    platform.ShowMessage(
+        "SwiftDash did not start properly the last two times. Explorer has been made your shell "
+        "again and will come back at your next log-on; it is started now for this session.",
+        kAppTitle, MsgButtons::Ok, MsgIcon::Information);
+    platform.StartProgram("explorer.exe");
+    QuitProgram(program);
+}
 
 void ReadCachedSettings(Program& program) {
     Platform& platform = program.platform;

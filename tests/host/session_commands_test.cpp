@@ -40,7 +40,8 @@ TEST(SessionCommands, ShellLineThenSessionEndThenQuitInThatOrder) {
         EXPECT_TRUE(RunSessionCommand(f.program, command.id));
         std::vector<std::string> expected;
         if (command.confirmation) expected.push_back("Message SwiftDash");
-        if (command.shell == ShellChoice::Self) expected.push_back("WriteSetting UnfinishedShellStarts");
+        const bool self = command.shell == ShellChoice::Self;
+        if (self) expected.push_back("WriteSetting UnfinishedShellStarts");
         if (command.end) expected.push_back("EndSession " + std::to_string(static_cast<unsigned>(*command.end)));
         expected.insert(expected.end(), {"ServiceProcess 0", "EndProcess"});
         EXPECT_EQ(f.fake.log, expected);
@@ -49,7 +50,7 @@ TEST(SessionCommands, ShellLineThenSessionEndThenQuitInThatOrder) {
                                                                    : "Explorer.exe";
         EXPECT_EQ(f.fake.files[kIni], std::string("[boot]\r\nshell=") + shell + "\r\n");
         // A switch into shell mode forgets the crash-loop guard's count; nothing else does.
-        EXPECT_EQ(f.fake.settings["UnfinishedShellStarts"], command.shell == ShellChoice::Self ? "0" : "2");
+        EXPECT_EQ(f.fake.settings["UnfinishedShellStarts"], self ? "0" : "2");
     }
 }
 
