@@ -9,4 +9,6 @@ void mnuSwiftDashMode_Click(Program& program) { EnterSwiftDashMode(program); }
 
 void ShowShellMenu(Program&, WindowHost&, Dialogs&) {}
 
+void ShowTrayMenu(Program&, WindowHost&, Dialogs&) {}
+
 }  // namespace sd

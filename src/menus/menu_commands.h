@@ -14,4 +14,7 @@ void mnuSwiftDashMode_Click(Program& program);
 // its host window come with the menus; until then the press shows nothing.
 void ShowShellMenu(Program& program, WindowHost& host, Dialogs& dialogs);
 
+// Pops up the tray menu "Windows Menu" at the pointer (a right press on the tray icon).
+void ShowTrayMenu(Program& program, WindowHost& host, Dialogs& dialogs);
+
 }  // namespace sd

@@ -79,7 +79,8 @@ public:
     virtual bool ChangeDirectory(const std::string& path) = 0;
     // The whole file, or nothing when it cannot be opened or read.
     virtual std::optional<std::string> ReadFileBytes(const std::string& path) = 0;
-    // Creates or truncates, writes every byte, flushes to disk and closes; false if any step failed.
+    // Creates or replaces (whatever the old file's attributes), writes every byte, flushes to
+    // disk and closes; false if any step failed.
     virtual bool WriteFileBytes(const std::string& path, const std::string& bytes) = 0;
     // Renames; fails when `to` exists.
     virtual bool RenameFile(const std::string& from, const std::string& to) = 0;

@@ -8,13 +8,17 @@ App::App(Platform& platform, HINSTANCE instance, int dpi)
       host(instance, dpi),
       options(host, program),
       exit(host, program),
-      dialogs{exit, options},
+      sysInfo(host, program),
+      about(host, sysInfo),
+      dialogs{exit, options, about},
       main(host, program, dialogs) {}
 
 App::~App() {
     // The dialogs first: unloading one may touch the main window.
     options.Unload();
     exit.Unload();
+    about.Unload();
+    sysInfo.Unload();
     main.Unload();
 }
 

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include "core/program.h"
+#include "info_windows/frm_about.h"
+#include "info_windows/frm_sysinfo.h"
 #include "menus/dialogs.h"
 #include "session/frm_exit.h"
 #include "settings/frm_options.h"
@@ -23,6 +25,8 @@ struct App {
     WindowHost host;
     frmOptions options;
     frmExit exit;
+    frmSysInfo sysInfo;
+    frmAbout about;
     Dialogs dialogs;
     frmMain main;
 

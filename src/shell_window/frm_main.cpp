@@ -25,11 +25,8 @@ bool frmMain::Create() {
     if (!hwnd_) return false;
     host_.SetMainWindow(hwnd_);
     const int pic = ControlIndex(kMainControls, "IconPic");
-    const RECT rect = ControlRect(kMainControls, pic, kMainDpi);
-    iconPic_ = CreateWindowExA(0, "STATIC", kMainControls[pic].name, WS_CHILD | SS_ICON, rect.left,
-                               rect.top, rect.right - rect.left, rect.bottom - rect.top, hwnd_,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(pic))),
-                               host_.instance(), nullptr);
+    iconPic_.Create(hwnd_, host_.instance(), ControlRect(kMainControls, pic, kMainDpi));
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     LoadPictures();
     return true;
 }
@@ -45,11 +42,6 @@ void frmMain::LoadPictures() {
 
 void frmMain::Unload() {
     if (hwnd_) DestroyWindow(hwnd_);
-}
-
-void frmMain::CreateIcon() {
-    program_.platform.AddTrayIcon(iconPic_, kTrayIconId, WM_MOUSEMOVE, icon_,
-                                      "SwiftDash tray");
 }
 
 // An image control takes the size of the picture it shows, anchored at its top left corner.
@@ -178,6 +170,10 @@ void frmMain::OnTimer(UINT_PTR id) {
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (taskbarCreated_ && message == taskbarCreated_) {
+        Form_TaskbarCreated();
+        return 0;
+    }
     switch (message) {
         case WM_PAINT: OnPaint(); return 0;
         case WM_ERASEBKGND: return 1;  // the picture covers the whole client area

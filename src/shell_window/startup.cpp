@@ -65,8 +65,8 @@ void frmMain::Form_Load() {
     vars.ProgramDir = platform.ExecutableDirectory();
     // A replace of system.ini cut short by a crash or power loss is finished first.
     RecoverShellFile(platform, ShellFilesIn(vars.ProgramDir));
-    SendMessageA(iconPic_, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
-    program.iconPic = iconPic_;
+    iconPic_.SetPicture(icon_);
+    program.iconPic = iconPic_.hwnd();
     vars.ShellMode = true;
     vars.ExeName = platform.ExecutableBaseName();
     ReadCachedSettings(program);

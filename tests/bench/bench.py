@@ -267,6 +267,31 @@ class Bench:
         finally:
             self.end(program, proc, pid)
 
+    def measure_tray(self):
+        """Tray mode shows no window: its figures are taken once its hidden main window exists
+        and the start has settled."""
+        proc = subprocess.Popen([LOADER, PROGRAMS[0].exe, "tray"], env=self.env,
+                                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+        self.live.append(proc)
+        pid = proc.pid
+        try:
+            deadline = time.monotonic() + WAIT_SECONDS
+            while self.probe.ask(f"info {PROGRAMS[0].cls}")[0] != "found":  # hidden, but there
+                if proc.poll() is not None or time.monotonic() > deadline:
+                    return {"failed": "no main window"}
+                time.sleep(0.05)
+            pid = program_pid(proc.pid, PROGRAMS[0], self.args.prefix)
+            time.sleep(self.args.settle_seconds)
+            cpu, switches = cpu_seconds(pid), context_switches(pid)
+            time.sleep(self.args.idle_seconds)
+            figures = memory(pid)
+            figures.update(idle_cpu_ms=(cpu_seconds(pid) - cpu) * 1000,
+                           idle_switches=context_switches(pid) - switches)
+            return figures
+        finally:
+            self.end(PROGRAMS[0], proc, pid)
+
     def run(self):
         # One unrecorded start of each warms Wine's caches and the session's services.
         self.baseline = prefix_processes(self.args.prefix)
@@ -363,6 +388,21 @@ def report(results, failures, args):
     return "\n".join(lines) + "\n"
 
 
+def tray_report(tray, shell):
+    """Tray mode's footprint beside shell mode's (medians of the shell-mode runs)."""
+    if "failed" in tray:
+        return f"tray mode: FAILED: {tray['failed']}\n"
+    lines = ["", f"{'SwiftDash tray mode against shell mode':46} {'tray':>12} {'shell median':>14}"]
+    for key, label, divisor in [("rss_anon", "private memory: RssAnon (MiB)", 1024),
+                                ("guest_anon", "private memory: emulated part (MiB)", 1024),
+                                ("idle_cpu_ms", "idle CPU (ms over the idle period)", 1),
+                                ("idle_switches", "idle wake-ups (context switches)", 1)]:
+        values = [r[key] for r in shell if key in r]
+        median = number(statistics.median(values), divisor) if values else "n/a"
+        lines.append(f"{label:46} {number(tray[key], divisor):>12} {median:>14}")
+    return "\n".join(lines) + "\n"
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=15)
@@ -377,9 +417,11 @@ def main():
     bench = Bench(args)
     try:
         results, failures = bench.run()
+        print("tray mode", flush=True)
+        tray = bench.measure_tray()
     finally:
         bench.close()
-    text = report(results, failures, args)
+    text = report(results, failures, args) + tray_report(tray, results["SwiftDash"])
     print("\n" + text, end="")
     with open(args.report, "w") as f:
         f.write(text)

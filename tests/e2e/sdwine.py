@@ -1,10 +1,8 @@
 """End-to-end harness: a fresh Windows-98-like prefix with SwiftDash.exe in C:\\windows, the
 real exe started with a command line, and the UI driver to look at and click its windows.
 What the program asked of the system is read from Wine's relay channel."""
-import functools
 import os
 import re
-import sys
 import shutil
 import subprocess
 import time
@@ -213,43 +211,10 @@ def stays_running(proc, seconds=3):
     return proc.poll() is None
 
 
-def ended_by_x_error(proc):
-    """True when Wine's X11 driver ended the process (Xlib's fatal error report)."""
-    if proc.poll() is None:
-        return False
-    with open(proc.relay_path, "rb") as f:
-        return b"X Error of failed request" in f.read()
-
-
-def _again_after_wine_x_error(method):
-    """Runs a scenario a second time when it failed because Wine's X11 driver killed one of its
-    programs with an X protocol error, which Wine under emulation does now and then on its
-    own. Any other failure, or a second one, stands."""
-    @functools.wraps(method)
-    def scenario(self):
-        try:
-            return method(self)
-        except Exception:
-            if not any(ended_by_x_error(p) for p in self.prefix.processes[self.first_process:]):
-                raise
-            print(f"\nnote: Wine's X11 driver ended a program of {method.__name__} with an X error;"
-                  " running it again", file=sys.stderr)
-            self.setUp()
-            return method(self)
-    return scenario
-
-
 class PrefixTest(unittest.TestCase):
     """A test module's scenarios share one prefix, reset before each."""
 
     prefix = None
-    first_process = 0
-
-    def __init_subclass__(cls, **kwargs):
-        super().__init_subclass__(**kwargs)
-        for name, value in list(vars(cls).items()):
-            if name.startswith("test_") and callable(value):
-                setattr(cls, name, _again_after_wine_x_error(value))
 
     @classmethod
     def setUpClass(cls):
@@ -261,4 +226,3 @@ class PrefixTest(unittest.TestCase):
 
     def setUp(self):
         self.prefix.reset()
-        self.first_process = len(self.prefix.processes)

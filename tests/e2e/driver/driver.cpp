@@ -2,6 +2,7 @@
 // and class, reads their controls, clicks buttons, answers message boxes, reads popup menus
 // and the settings key, and prints what it saw as key=value lines.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -122,7 +123,7 @@ int Usage() {
                  "  info TITLE [CLASS] | controls TITLE [CLASS] | msgbox TITLE [MS] |\n"
                  "  click TITLE BUTTON | answer TITLE BUTTON [MS] | post TITLE MSG WPARAM LPARAM |\n"
                  "  dblclick TITLE TEXT | keys TITLE VK | menu [MS] | getreg NAME | setreg NAME DATA |\n"
-                 "  delreg | exists PATH | windows\n");
+                 "  delreg | exists PATH | windows | trayicons | traylost\n");
     return 2;
 }
 
@@ -256,6 +257,27 @@ int main(int argc, char** argv) {
     }
     if (command == "exists") {
         return GetFileAttributesA(title) == INVALID_FILE_ATTRIBUTES ? 1 : 0;
+    }
+    if (command == "trayicons") {  // the icons of Wine's notification area, on the screen
+        HWND tray = FindTopLevel("Wine System Tray", "__winex11_standalone_tray");
+        if (!tray) tray = FindTopLevel("", "Shell_TrayWnd");
+        if (tray)
+            for (HWND child : Children(tray))
+                if (ClassOf(child).find("tray_icon") != std::string::npos && IsWindowVisible(child))
+                    PrintWindow("icon ", child, nullptr);
+        return 0;
+    }
+    if (command == "traylost") {  // a notification area rebuilt: our icon gone, then the news
+        HWND main = FindTopLevel("SwiftDash", "SwiftDashMain");
+        HWND iconPic = main ? FindWindowExA(main, nullptr, "SwiftDashIconPic", nullptr) : nullptr;
+        if (!iconPic) return 1;
+        NOTIFYICONDATAA data = {};
+        data.cbSize = 88;
+        data.hWnd = iconPic;
+        data.uID = 1;
+        Shell_NotifyIconA(NIM_DELETE, &data);
+        SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        return 0;
     }
     if (command == "windows") {
         EnumWindows(PrintVisible, 0);
