@@ -41,8 +41,8 @@ KNOWN_ON_95 = {
         ClientToScreen CreatePopupMenu CreateWindowExA DefWindowProcA DeleteMenu DestroyIcon
         DestroyMenu DestroyWindow DispatchMessageA DrawEdge DrawFocusRect DrawIconEx DrawTextA
         EnableMenuItem EnableWindow EndPaint ExitWindowsEx FillRect FindWindowA FrameRect
-        GetClassInfoA GetClassNameA GetClientRect GetCursorPos GetDC GetDlgCtrlID GetFocus
-        GetForegroundWindow GetKeyState GetMenuItemCount GetMessageA GetParent GetSubMenu
+        GetAsyncKeyState GetClassInfoA GetClassNameA GetClientRect GetCursorPos GetDC GetDlgCtrlID
+        GetFocus GetForegroundWindow GetKeyState GetMenuItemCount GetMessageA GetParent GetSubMenu
         GetSysColor GetSysColorBrush GetSystemMetrics GetWindow GetWindowLongA GetWindowRect
         GetWindowTextA GetWindowTextLengthA InflateRect InsertMenuItemA InvalidateRect
         IsDialogMessageA IsWindow IsWindowEnabled IsWindowVisible KillTimer LoadBitmapA

@@ -57,6 +57,8 @@ public:
     virtual void SetServiceProcess(bool registered) = 0;
     // Ends the process at once; no window's close handler runs. Fakes record and return.
     virtual void EndProcess() = 0;
+    // Whether a Shift key is held down right now (the keyboard itself, not a message queue).
+    virtual bool ShiftKeyDown() = 0;
 
     // --- Session ---
     // ExitWindowsEx(how, 1): no forcing flag, no privilege asked for, result not examined.

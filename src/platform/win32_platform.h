@@ -28,6 +28,7 @@ public:
     bool AnotherInstanceRunning() override;
     void SetServiceProcess(bool registered) override;
     void EndProcess() override;
+    bool ShiftKeyDown() override;
 
     void EndSession(SessionEnd how) override;
 

@@ -37,6 +37,12 @@ extern "C" {
 
 std::uint64_t __udivdi3(std::uint64_t n, std::uint64_t d) { return DivideUnsigned(n, d).quotient; }
 std::uint64_t __umoddi3(std::uint64_t n, std::uint64_t d) { return DivideUnsigned(n, d).remainder; }
+// At -Os GCC asks for a quotient and the remainder of the same operands in one call.
+std::uint64_t __udivmoddi4(std::uint64_t n, std::uint64_t d, std::uint64_t* remainder) {
+    const auto result = DivideUnsigned(n, d);
+    if (remainder) *remainder = result.remainder;
+    return result.quotient;
+}
 
 // C's truncating division: the quotient's sign is the operands' sign product, the
 // remainder's the dividend's.

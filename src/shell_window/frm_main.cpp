@@ -3,6 +3,7 @@
 
 #include <windowsx.h>
 
+#include "core/start_guard.h"
 #include "resources/resource_ids.h"
 #include "session/open_file.h"
 #include "shell_window/double_click.h"
@@ -160,6 +161,12 @@ void frmMain::Form_EndSession(bool ending) {
     if (ending) QuitProgram(program_);
 }
 
+void frmMain::OnTimer(UINT_PTR id) {
+    if (id != kStartSettledTimer) return;
+    KillTimer(hwnd_, id);  // once: no wake-ups for the rest of the run
+    ClearShellStartMark(program_);
+}
+
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (taskbarCreated_ && message == taskbarCreated_) {
@@ -181,6 +188,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) == WA_INACTIVE) Form_LostFocus();
             break;
         case WM_ENDSESSION: Form_EndSession(wParam != 0); return 0;
+        case WM_TIMER: OnTimer(wParam); return 0;
         case WM_CLOSE:
             // No close of its own (that would leave shell mode without a shell): a close
             // request from the system opens the Exit dialog, as the close button does.

@@ -13,6 +13,9 @@
 
 namespace sd {
 
+// The one-shot timer after which a shell-mode start counts as one that got going.
+inline constexpr UINT_PTR kStartSettledTimer = 1;
+
 class frmMain : public WindowClass<frmMain> {
 public:
     frmMain(WindowHost& host, Program& program, Dialogs& dialogs, frmMenu& menu)
@@ -60,6 +63,7 @@ private:
     void OnMouseMove(POINT at);
     void Form_EndSession(bool ending);
     void Form_TaskbarCreated();
+    void OnTimer(UINT_PTR id);
 
     WindowHost& host_;
     Program& program_;

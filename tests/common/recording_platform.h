@@ -25,6 +25,7 @@ public:
     std::string baseName = "SwiftDash";
     std::string arguments;
     bool anotherInstance = false;
+    bool shiftDown = false;
 
     // What happened, and the scripted answers.
     std::vector<std::string> log;
@@ -43,6 +44,7 @@ public:
         Record(registered ? "ServiceProcess 1" : "ServiceProcess 0");
     }
     void EndProcess() override { Record("EndProcess"); }
+    bool ShiftKeyDown() override { return shiftDown; }
     void EndSession(SessionEnd how) override {
         Record("EndSession " + std::to_string(static_cast<unsigned>(how)));
     }

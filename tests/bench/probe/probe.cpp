@@ -1,5 +1,6 @@
 // bench_probe: the benchmark's eyes inside the prefix; answers, per line on stdin, what Wine
-// knows of the process owning a window: GUI resources, memory counters and its windows.
+// knows of the process owning a window (GUI resources, memory counters, windows), and ends
+// a program as a log-off does.
 #include <windows.h>
 #include <psapi.h>
 
@@ -92,6 +93,16 @@ void Popup() {
     std::printf("none\n");
 }
 
+// Ends a program as a log-off does: WM_ENDSESSION to its window (a shell then ends itself).
+void EndSession(const char* className) {
+    HWND hwnd = FindWindowA(className, nullptr);
+    DWORD_PTR result = 0;
+    if (hwnd)
+        SendMessageTimeoutA(hwnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                            &result);
+    std::printf(hwnd ? "sent\n" : "none\n");
+}
+
 }  // namespace
 
 int main() {
@@ -102,6 +113,8 @@ int main() {
             Info(line + 5);
         else if (!std::strcmp(line, "popup"))
             Popup();
+        else if (!std::strncmp(line, "endsession ", 11))
+            EndSession(line + 11);
         else if (!std::strcmp(line, "quit"))
             break;
         else
