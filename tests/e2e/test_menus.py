@@ -1,6 +1,6 @@
-"""The shell menu and what it starts, as a user meets them in shell mode: a real right-click
-on the main window, entries chosen with the keyboard, files typed into the Open dialog. What
-was started is read from the relay log's CreateProcessA calls."""
+"""The shell menu and what it starts, as a user meets them: a real right-click on the main
+window, entries chosen by keyboard, names typed into the Open dialog; what was started is read
+from the relay log's CreateProcessA calls (application name, command line)."""
 import os
 import shutil
 import sys
@@ -10,35 +10,26 @@ import unittest
 sys.path.insert(0, os.path.dirname(__file__))
 from sdwine import WIN32_DIR, PrefixTest, eventually, started_programs, stays_running  # noqa: E402
 
-# Key presses that choose each shell-menu entry in a menu opened with nothing selected.
+# The keys that choose each shell-menu entry in a menu opened with nothing selected.
 OPEN, EXPLORER, START_MENU, DESKTOP = (["Down"] * n + ["Return"] for n in (1, 2, 3, 4))
 OPTIONS, EXIT = ["Up", "Up", "Return"], ["Up", "Return"]
 GAME = r"C:\Program Files\Game\game.exe"
 
 
 class Menus(PrefixTest):
-    def setUp(self):
-        super().setUp()
-        self.drive_c = os.path.join(self.prefix.path, "drive_c")
-
-    def close(self, title):
-        """Closes a window of a program SwiftDash started: it would stand over the main window."""
-        self.prefix.driver("post", title, "0x10", "0", "0")
-        self.prefix.driver("gone", title, "*", "20000")
-
-    def place(self, windows_path, source):
-        """Copies a file to a path of the prefix's C: drive."""
-        path = os.path.join(self.drive_c, *windows_path[3:].split("\\"))
-        os.makedirs(os.path.dirname(path), exist_ok=True)
+    def place(self, path, source):
+        """A file at a path of the prefix's C: drive: bytes, or a copy of a file."""
+        target = os.path.join(self.prefix.path, "drive_c", *path[3:].split("\\"))
+        os.makedirs(os.path.dirname(target), exist_ok=True)
         if isinstance(source, bytes):
-            with open(path, "wb") as f:
+            with open(target, "wb") as f:
                 f.write(source)
         else:
-            shutil.copy(source, path)
+            shutil.copy(source, target)
 
     def plant_game(self):
-        """A program under a folder with blanks, and a C:\\Program.exe that an unquoted start
-        of it would run instead (the UI driver, which ends at once without a window)."""
+        """A program under a folder with blanks, and the C:\\Program.exe that an unquoted start
+        would run instead (the UI driver, which ends at once without a window)."""
         self.place(GAME, os.path.join(WIN32_DIR, "tests", "bench", "fixture", "minimal_window.exe"))
         self.place(r"C:\Program.exe", os.path.join(self.prefix.windows, "sddriver.exe"))
 
@@ -51,10 +42,9 @@ class Menus(PrefixTest):
             self.prefix.window("SwiftDash", "SwiftDashMain")
 
     def right_click(self):
-        """The popup on screen after a right press on the main window. (Its entries cannot be
-        read from another process under Wine; the in-process tests read them.)"""
-        # A window that a started program just closed may still hold the pointer's place on the
-        # X display for a moment: press again then.
+        """The popup after a right press on the main window (its entries cannot be read from
+        another process under Wine: the in-process tests read them). A window that a started
+        program just closed may hold the pointer's place on the display a moment longer."""
         for _ in range(4):
             self.prefix.xdotool("mousemove", "60", "40", "sleep", "0.3", "click", "3")
             code, lines = self.prefix.driver("menu", "8000", check=False)
@@ -62,91 +52,84 @@ class Menus(PrefixTest):
                 return lines[0]
         self.fail("no popup menu after a right press on the main window")
 
-    def menu_gone(self):
-        return self.prefix.driver("gone", "", "#32768", "20000", check=False)[0] == 0
-
     def choose(self, keys, dialog=None):
-        """Opens the shell menu and chooses by keys; waits for the dialog it opens, if any."""
         self.right_click()
         self.prefix.xdotool("key", "--delay", "150", *keys)
         if dialog:
-            return self.prefix.window(dialog, "#32770")
+            self.prefix.window(dialog, "#32770")
+
+    def gone(self, title, cls="*"):
+        return self.prefix.driver("gone", title, cls, "20000", check=False)[0] == 0
 
     def open_file(self, keys, dialog, typed):
-        """A file command: the dialog, a name typed into it and Enter."""
         self.choose(keys, dialog)
         time.sleep(0.5)
         self.prefix.xdotool("type", "--delay", "30", typed)
         self.prefix.xdotool("key", "Return")
-        self.assertTrue(self.prefix.driver("gone", dialog, "#32770", "20000", check=False)[0] == 0)
+        self.assertTrue(self.gone(dialog, "#32770"))
+
+    def close(self, title):
+        """Closes a started program's window: it would stand over the main window."""
+        self.prefix.driver("post", title, "0x10", "0", "0")
+        self.assertTrue(self.gone(title))
 
     def starts(self, count):
         eventually(lambda: len(started_programs(self.proc)) >= count, timeout=30,
                    what=f"{count} program start(s)")
         return started_programs(self.proc)
 
-    def test_shell_menu_entries_escape_click_away_and_keyboard_choices(self):
+    def test_shell_menu_opens_at_the_pointer_closes_quietly_and_runs_keyboard_choices(self):
         self.start_shell()
         popup = self.right_click()
-        self.assertEqual((popup["x"], popup["y"]), ("60", "40"))  # at the pointer, down and right
+        self.assertEqual((popup["x"], popup["y"]), ("60", "40"))
         self.prefix.screenshot("shell-menu")
         self.prefix.xdotool("key", "Escape")
-        self.assertTrue(self.menu_gone())
+        self.assertTrue(self.gone("", "#32768"))
         self.right_click()
         self.prefix.xdotool("mousemove", "600", "500", "sleep", "0.3", "click", "1")
-        self.assertTrue(self.menu_gone())
+        self.assertTrue(self.gone("", "#32768"))
         self.choose(EXIT)
         self.prefix.window("Exit SwiftDash")
         self.prefix.driver("click", "Exit SwiftDash", "Cancel")
-        self.assertTrue(self.prefix.driver("gone", "Exit SwiftDash", "*", "20000", check=False)[0] == 0)
+        self.assertTrue(self.gone("Exit SwiftDash"))
         self.choose(OPTIONS)
         self.prefix.window("Options")
         self.assertEqual(started_programs(self.proc), [])
         self.assertFalse(self.prefix.has_window("SwiftDash", "#32770"))
         self.assertTrue(stays_running(self.proc, 1))
 
-    def test_open_starts_the_chosen_program_or_document_and_cancel_does_nothing(self):
+    def test_file_commands_start_the_chosen_file_in_their_folders_and_cancel_does_nothing(self):
         self.plant_game()
         self.place(r"C:\My Docs\read me.txt", b"hello\r\n")
-        self.place(r"C:\My Docs\TOOL.EXE", os.path.join(self.prefix.windows, "sddriver.exe"))
-        self.start_shell()
+        marker = os.path.join(self.prefix.windows, "sddriver.exe")
+        for path in (r"C:\My Docs\TOOL.EXE", r"C:\windows\Start Menu\Programs\marker.exe",
+                     r"C:\My Desk\marker.exe"):
+            self.place(path, marker)
+        self.start_shell(StartMenuFolder=r"C:\nowhere", DesktopFolder=r"C:\My Desk")
         self.choose(OPEN, "Browse for EXE")
         time.sleep(1)
         self.prefix.screenshot("open-dialog")
         self.prefix.xdotool("key", "Escape")
-        self.assertTrue(self.prefix.driver("gone", "Browse for EXE", "#32770", "20000", check=False)[0] == 0)
+        self.assertTrue(self.gone("Browse for EXE", "#32770"))
         time.sleep(1)
         self.assertEqual(started_programs(self.proc), [])
-        self.assertFalse(self.prefix.has_window("SwiftDash", "#32770"))
 
         self.open_file(OPEN, "Browse for EXE", GAME)
         self.prefix.window("Minimal", "MinimalWindow")  # the program itself, not C:\Program.exe
         self.assertEqual(self.starts(1)[0], (GAME, f'"{GAME}"'))
         self.close("Minimal")
-
         self.open_file(OPEN, "Browse for EXE", r"C:\My Docs\read me.txt")
         _, line = self.starts(2)[1]  # the associated program, or "notepad" when there is none
-        self.assertIn("notepad", line.lower())
-        self.assertTrue(line.endswith(r' "C:\My Docs\read me.txt"'), line)
-        self.prefix.window("read me.txt - Notepad")
+        self.assertTrue("notepad" in line.lower() and line.endswith(r' "C:\My Docs\read me.txt"'), line)
         self.close("read me.txt - Notepad")
-
-        # Capitals take the document road: the name is an argument, not the program.
-        self.open_file(OPEN, "Browse for EXE", r"C:\My Docs\TOOL.EXE")
-        _, line = self.starts(3)[2]
-        self.assertTrue(line.endswith(r' "C:\My Docs\TOOL.EXE"'), line)
-
-    def test_start_menu_and_desktop_open_in_their_folders(self):
-        marker = os.path.join(self.prefix.windows, "sddriver.exe")
-        fallback = r"C:\windows\Start Menu\Programs"
-        self.place(fallback + r"\marker.exe", marker)
-        self.place(r"C:\My Desk\marker.exe", marker)
-        self.start_shell(StartMenuFolder=r"C:\nowhere", DesktopFolder=r"C:\My Desk")
+        self.open_file(OPEN, "Browse for EXE", r"C:\My Docs\TOOL.EXE")  # capitals: a document
+        self.assertTrue(self.starts(3)[2][1].endswith(r' "C:\My Docs\TOOL.EXE"'))
         # A bare name typed into the dialog is taken from the folder it opened in.
         self.open_file(START_MENU, "Browse Start Menu", "marker.exe")
-        self.assertEqual(self.starts(1)[0][0], fallback + r"\marker.exe")
+        self.assertEqual(self.starts(4)[3][0], r"C:\windows\Start Menu\Programs\marker.exe")
         self.open_file(DESKTOP, "Browse Desktop", "marker.exe")
-        self.assertEqual(self.starts(2)[1][0], r"C:\My Desk\marker.exe")
+        self.assertEqual(self.starts(5)[4][0], r"C:\My Desk\marker.exe")
+        self.assertFalse(self.prefix.has_window("SwiftDash", "#32770"))
 
     def test_explorer_starts_on_the_desktop_or_reports_a_bad_path(self):
         self.start_shell()
@@ -174,7 +157,7 @@ class Menus(PrefixTest):
         self.prefix.window("Minimal", "MinimalWindow")
         self.assertEqual(self.starts(3), [(r"C:\missing.exe", r"C:\missing.exe"), (GAME, f'"{GAME}"'),
                                           (None, r"explorer C:\Program Files")])
-        self.prefix.window("Program Files")
+        self.prefix.window("Program Files")  # Explorer's window on the folder
         self.close("Program Files")
         self.close("Minimal")
 
