@@ -35,7 +35,11 @@ std::string Quoted(std::string_view text) {
 
 ProgramStart ProgramStartFor(std::string_view program, std::string_view arguments) {
     ProgramStart start;
-    if (program.find_first_of("\\/:") != std::string_view::npos) start.application = program;
+    // A batch file is no program image: it is not named as the application (Windows 95/98 have
+    // the command interpreter run it); its quoted name on the command line is found as exactly
+    // that file all the same.
+    const bool batch = program.size() >= 4 && program.substr(program.size() - 4) == ".bat";
+    if (!batch && program.find_first_of("\\/:") != std::string_view::npos) start.application = program;
     start.commandLine = program.find(' ') != std::string_view::npos ? Quoted(program)
                                                                     : std::string(program);
     if (!arguments.empty()) {

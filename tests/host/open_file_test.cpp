@@ -13,7 +13,7 @@ namespace {
 TEST(OpenFile, ToldLineAndStartedProgramByExtension) {
     const struct { const char* file; const char* associated; const char* told; const char* app; const char* line; } cases[] = {
         {"C:\\GAMES\\DOOM.exe", "", "C:\\GAMES\\DOOM.exe", "C:\\GAMES\\DOOM.exe", "C:\\GAMES\\DOOM.exe"},
-        {"run.bat", "x", "run.bat", "", "run.bat"},
+        {"C:\\My Games\\run.bat", "x", "C:\\My Games\\run.bat", "", "\"C:\\My Games\\run.bat\""},
         {"my game.com", "", "my game.com", "", "\"my game.com\""},
         {"C:\\Program Files\\G\\g.exe", "", "C:\\Program Files\\G\\g.exe", "C:\\Program Files\\G\\g.exe",
          "\"C:\\Program Files\\G\\g.exe\""},

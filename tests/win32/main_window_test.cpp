@@ -78,7 +78,7 @@ TEST_F(MainWindow, DoubleClickOnTheBackgroundRunsTheConfiguredAction) {
     app->program.vars.DoubleClickFile = "C:\\GAMES\\B.bat";
     Send(WM_LBUTTONDBLCLK, MK_LBUTTON, kClose.x, kClose.y);  // on a button: a click, not this
     Send(WM_LBUTTONDBLCLK, MK_LBUTTON, kBackground.x, kBackground.y);
-    EXPECT_EQ(platform.log, std::vector<std::string>{"Start [C:\\GAMES\\B.bat] C:\\GAMES\\B.bat"});
+    EXPECT_EQ(platform.log, std::vector<std::string>{"Start C:\\GAMES\\B.bat"});
     app->program.vars.DoubleClickAction = 4;
     Send(WM_LBUTTONDBLCLK, MK_LBUTTON, kBackground.x, kBackground.y);
     EXPECT_TRUE(app->options.IsVisible());
