@@ -36,29 +36,11 @@ TEST_F(MainWindow, AtMostOneButtonHighlightedAndBothNormalOverTheBackground) {
     EXPECT_FALSE(app->main.MinimizeHighlighted());
 }
 
-TEST_F(MainWindow, MinimizeButtonMinimizesWithNormalPictures) {
-    Send(WM_MOUSEMOVE, 0, kMinimize.x, kMinimize.y);
-    Click(kMinimize.x, kMinimize.y);
-    EXPECT_TRUE(IsIconic(main()));
-    EXPECT_FALSE(app->main.MinimizeHighlighted());
-}
-
 TEST_F(MainWindow, PressOnOneButtonReleasedElsewhereIsNoClick) {
     Send(WM_LBUTTONDOWN, MK_LBUTTON, kMinimize.x, kMinimize.y);
     Send(WM_LBUTTONUP, 0, kClose.x, kClose.y);
     EXPECT_FALSE(IsIconic(main()));
     EXPECT_FALSE(app->exit.IsLoaded());
-}
-
-TEST_F(MainWindow, CloseButtonOpensTheExitDialogWhichDisablesTheWindow) {
-    Click(kClose.x, kClose.y);
-    ASSERT_TRUE(app->exit.IsLoaded());
-    EXPECT_FALSE(IsWindowEnabled(main()));
-    const HWND first = app->exit.hwnd();
-    app->main.imgClose_Click();  // a second open only brings it forward
-    EXPECT_EQ(app->exit.hwnd(), first);
-    app->exit.cmdCancel_Click();
-    EXPECT_TRUE(IsWindowEnabled(main()));
 }
 
 TEST_F(MainWindow, OtherButtonsAndChordsDoNothing) {
