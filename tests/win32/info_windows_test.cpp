@@ -41,6 +41,14 @@ TEST_F(InfoWindows, AboutOpensOnceWithOkFocusedAndCaptionsThatFit) {
     EXPECT_EQ(client.bottom, TwipsToPixels(kAboutClientHeightTwips, app->host.dpi()));
     EXPECT_EQ(GetFocus(), app->about.Control("cmdOK"));
     test::ExpectCaptionsFit(about);
+    // The contact labels stand on the title-bar text colour, black in Wine's scheme: the text
+    // must not vanish into it.
+    const HDC dc = CreateCompatibleDC(nullptr);
+    SendMessageA(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(app->about.Control("Label2")));
+    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_CAPTIONTEXT));
+    EXPECT_NE(GetTextColor(dc), GetBkColor(dc));
+    DeleteDC(dc);
 
     const RECT icon = RectIn(app->about.Control("Image1"), about);
     EXPECT_EQ(icon.left, TwipsToPixels(240, app->host.dpi()));
