@@ -15,6 +15,14 @@ HFONT CreatePointFont(const char* face, int hundredths, bool bold, int dpi) {
                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
 }
 
+// Black, as the labels are drawn, unless the background is too dark to read it on: some
+// colour schemes (Wine's default among them) make the title-bar text colour black.
+COLORREF ReadableTextColour(COLORREF background) {
+    const int luminance = (299 * GetRValue(background) + 587 * GetGValue(background) +
+                           114 * GetBValue(background)) / 1000;
+    return luminance < 128 ? RGB(255, 255, 255) : RGB(0, 0, 0);
+}
+
 void SetFont(HWND control, HFONT font) {
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
@@ -63,11 +71,13 @@ void frmAbout::PaintBackground(HDC dc) {
 }
 
 LRESULT frmAbout::OnLabelColour(HDC dc, HWND label) {
-    SetTextColor(dc, RGB(0, 0, 0));
     if (label == Control("Label1") || label == Control("Label2")) {
-        SetBkColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
+        const COLORREF background = GetSysColor(COLOR_CAPTIONTEXT);
+        SetBkColor(dc, background);
+        SetTextColor(dc, ReadableTextColour(background));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_CAPTIONTEXT));
     }
+    SetTextColor(dc, RGB(0, 0, 0));
     // The others let the picture show through.
     SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));

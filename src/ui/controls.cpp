@@ -99,6 +99,9 @@ void SetFittedLabelText(HWND label, const std::string& text) {
     if (text == current) return;
     SetWindowTextA(label, text.c_str());
     FitLabelToText(label);
+    // The text was first drawn wrapped in the old, narrower label; growing repaints only the
+    // new part, so the old part must be drawn again too.
+    InvalidateRect(label, nullptr, TRUE);
 }
 
 LRESULT FaceColouredStatic(HDC dc) {

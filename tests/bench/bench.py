@@ -323,10 +323,8 @@ class Bench:
     def xdotool(self, *args):
         subprocess.run(["xdotool", *args], env=self.env, check=True)
 
-    def measure_menus(self):
-        """Shell mode's footprint before any menu, after the first menu and after the first Open
-        dialog (what loading SHELL32 and COMDLG32 costs, paid only on use), and the time from a
-        right press to the menu on screen."""
+    def in_shell_mode(self, measure):
+        """measure(pid) on SwiftDash in shell mode, shown and settled; ended afterwards."""
         program = PROGRAMS[0]
         proc = self.start(program)
         pid = proc.pid
@@ -336,32 +334,74 @@ class Bench:
                 return {"failed": failure}
             pid = program_pid(proc.pid, program, self.args.prefix)
             time.sleep(self.args.settle_seconds)
-            figures = {"before any menu": self.footprint(pid)}
-            self.xdotool("mousemove", "60", "40")
-            time.sleep(0.5)
-            pressed = time.monotonic()
-            self.xdotool("click", "3")
-            while self.probe.ask("popup")[0] != "found":
-                if time.monotonic() - pressed > WAIT_SECONDS:
-                    return {"failed": "no menu after the right press"}
-            figures["menu_ms"] = (time.monotonic() - pressed) * 1000
-            self.xdotool("key", "Escape")
-            time.sleep(self.args.settle_seconds)
-            figures["after the first menu"] = self.footprint(pid)
-            self.xdotool("click", "3", "sleep", "1", "key", "Down", "Return")
-            deadline = time.monotonic() + WAIT_SECONDS
-            while not self.x.viewable("Browse for EXE"):
-                if time.monotonic() > deadline:
-                    return {"failed": "no Open dialog"}
-                time.sleep(0.05)
-            time.sleep(self.args.settle_seconds)
-            figures["with the first Open dialog"] = self.footprint(pid)
-            self.xdotool("key", "Escape")
-            time.sleep(self.args.settle_seconds)
-            figures["after the first Open dialog"] = self.footprint(pid)
-            return figures
+            return measure(pid)
         finally:
-            self.end(proc, pid)
+            self.end(program, proc, pid)
+
+    def measure_menus(self):
+        """Shell mode's footprint before any menu, after the first menu and after the first Open
+        dialog (what loading SHELL32 and COMDLG32 costs, paid only on use), and the time from a
+        right press to the menu on screen."""
+        return self.in_shell_mode(self._menus)
+
+    def _menus(self, pid):
+        figures = {"before any menu": self.footprint(pid)}
+        self.xdotool("mousemove", "60", "40")
+        time.sleep(0.5)
+        pressed = time.monotonic()
+        self.xdotool("click", "3")
+        while self.probe.ask("popup")[0] != "found":
+            if time.monotonic() - pressed > WAIT_SECONDS:
+                return {"failed": "no menu after the right press"}
+        figures["menu_ms"] = (time.monotonic() - pressed) * 1000
+        self.xdotool("key", "Escape")
+        time.sleep(self.args.settle_seconds)
+        figures["after the first menu"] = self.footprint(pid)
+        self.xdotool("click", "3", "sleep", "1", "key", "Down", "Return")
+        deadline = time.monotonic() + WAIT_SECONDS
+        while not self.x.viewable("Browse for EXE"):
+            if time.monotonic() > deadline:
+                return {"failed": "no Open dialog"}
+            time.sleep(0.05)
+        time.sleep(self.args.settle_seconds)
+        figures["with the first Open dialog"] = self.footprint(pid)
+        self.xdotool("key", "Escape")
+        time.sleep(self.args.settle_seconds)
+        figures["after the first Open dialog"] = self.footprint(pid)
+        return figures
+
+    def activity(self, pid, seconds):
+        """CPU milliseconds and context switches per second over the next `seconds`."""
+        cpu, switches = cpu_seconds(pid), context_switches(pid)
+        time.sleep(seconds)
+        return ((cpu_seconds(pid) - cpu) * 1000 / seconds,
+                (context_switches(pid) - switches) / seconds)
+
+    def measure_info_windows(self, cycles):
+        """Shell mode idle, with System Information open (its 10 Hz refresh), idle again after
+        closing it; then the footprint along About/System Information open/close cycles."""
+        return self.in_shell_mode(lambda pid: self._info_windows(pid, cycles))
+
+    def _info_windows(self, pid, cycles):
+        figures = {"idle before": self.activity(pid, self.args.idle_seconds)}
+        if self.probe.ask("sysinfo")[0] != "done":
+            return {"failed": "System Information did not open"}
+        time.sleep(self.args.settle_seconds)
+        figures["System Information open"] = self.activity(pid, self.args.idle_seconds)
+        self.probe.ask("close SwiftDashSysInfo")
+        time.sleep(self.args.settle_seconds)
+        figures["idle after closing it"] = self.activity(pid, self.args.idle_seconds)
+        print(f"  CPU ms/s, switches/s: {figures}", flush=True)
+        figures["cycles"] = [(0, self.footprint(pid))]
+        step = max(cycles // 4, 1)
+        for done in range(step, cycles + 1, step):
+            answer, info = self.probe.ask(f"cycles {step}", timeout=WAIT_SECONDS * step)
+            if answer != "done":
+                return {"failed": f"cycle {done - step + int(info.get('cycle', 0))} did not open"}
+            time.sleep(self.args.settle_seconds)
+            figures["cycles"].append((done, self.footprint(pid)))
+            print(f"  {done} cycles: RssAnon {figures['cycles'][-1][1]['rss_anon']} KiB", flush=True)
+        return figures
 
     def close(self):
         for proc in self.live:
@@ -470,6 +510,22 @@ def tray_report(tray, shell):
     return "\n".join(lines) + "\n"
 
 
+def info_report(figures):
+    if "failed" in figures:
+        return f"\nAbout/System Information: FAILED: {figures['failed']}\n"
+    lines = ["", "System Information in shell mode (per second of the period)",
+             f"  {'stage':30} {'CPU ms/s':>9} {'switches/s':>11}"]
+    for stage in ("idle before", "System Information open", "idle after closing it"):
+        cpu, switches = figures[stage]
+        lines.append(f"  {stage:30} {cpu:>9.2f} {switches:>11.2f}")
+    lines.append(f"  {'About/System Information cycles':30} {'RssAnon MiB':>12} {'emulated MiB':>13} "
+                 f"{'Pagefile MiB':>13} {'GDI':>5}")
+    for done, f in figures["cycles"]:
+        lines.append(f"  {done:>30} {f['rss_anon'] / 1024:>12.2f} {f['guest_anon'] / 1024:>13.2f} "
+                     f"{f['pagefile'] / 1024:>13.2f} {f['gdi'] or 'n/a':>5}")
+    return "\n".join(lines) + "\n"
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=15)
@@ -478,6 +534,8 @@ def main():
     # shell's one-shot start-up timer has fired too.
     parser.add_argument("--settle-seconds", type=float, default=2)
     parser.add_argument("--menu-runs", type=int, default=3)
+    # The open/close cycles stall after the first under Wine on a bare display: off by default.
+    parser.add_argument("--info-cycles", type=int, default=0)
     parser.add_argument("--prefix", required=True)
     parser.add_argument("--display", required=True)
     parser.add_argument("--report", required=True)
@@ -488,10 +546,12 @@ def main():
         print("tray mode", flush=True)
         tray = bench.measure_tray()
         menus = [bench.measure_menus() for _ in range(args.menu_runs)]
+        print("About and System Information", flush=True)
+        info = bench.measure_info_windows(args.info_cycles)
     finally:
         bench.close()
     text = (report(results, failures, args) + tray_report(tray, results["SwiftDash"]) +
-            menu_report(menus))
+            menu_report(menus) + info_report(info))
     print("\n" + text, end="")
     with open(args.report, "w") as f:
         f.write(text)

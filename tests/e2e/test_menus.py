@@ -12,7 +12,7 @@ from sdwine import WIN32_DIR, PrefixTest, eventually, started_programs, stays_ru
 
 # The keys that choose each shell-menu entry in a menu opened with nothing selected.
 OPEN, EXPLORER, START_MENU, DESKTOP = (["Down"] * n + ["Return"] for n in (1, 2, 3, 4))
-OPTIONS, EXIT = ["Up", "Up", "Return"], ["Up", "Return"]
+ABOUT, OPTIONS, EXIT = ["Up", "Up", "Up", "Return"], ["Up", "Up", "Return"], ["Up", "Return"]
 GAME = r"C:\Program Files\Game\game.exe"
 
 
@@ -92,6 +92,12 @@ class Menus(PrefixTest):
         self.prefix.window("Exit SwiftDash")
         self.prefix.driver("click", "Exit SwiftDash", "Cancel")
         self.assertTrue(self.gone("Exit SwiftDash"))
+        self.choose(ABOUT)
+        self.prefix.window("About SwiftDash")
+        self.choose(ABOUT)  # brings the one About forward
+        _, shown = self.prefix.driver("windows")
+        self.assertEqual([w["text"] for w in shown].count("About SwiftDash"), 1)
+        self.close("About SwiftDash")
         self.choose(OPTIONS)
         self.prefix.window("Options")
         self.assertEqual(started_programs(self.proc), [])

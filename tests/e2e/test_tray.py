@@ -1,6 +1,7 @@
 """Tray mode as a user meets it beside Wine's notification area: the icon and its tip, a real
-double-click answered No then Yes, and the icon coming back when the notification area is
-rebuilt. Mouse events are real X events (xdotool) on the Xvfb display."""
+double-click answered No then Yes, the tray menu with About, System Information and Close, and
+the icon coming back when the notification area is rebuilt. Mouse events are real X events
+(xdotool) on the Xvfb display."""
 import os
 import subprocess
 import sys
@@ -12,6 +13,7 @@ from sdwine import PrefixTest, eventually, relay_calls, stays_running, wait_exit
 
 QUESTION = "Are you sure you want to enter SwiftDash mode?"
 NIM_ADD, NIM_DELETE = "00000000", "00000002"
+ABOUT, CLOSE = ["Up", "Up", "Up", "Return"], ["Up", "Return"]  # keys in the tray menu
 
 
 class Tray(PrefixTest):
@@ -65,6 +67,61 @@ class Tray(PrefixTest):
         self.assertIn(b"shell=SwiftDash\r\n", p.read_ini())
         self.assertEqual(relay_calls(self.proc, "user32.ExitWindowsEx"), ["00000000,00000001"])
         self.assertEqual(self.notify_calls(), [NIM_ADD, NIM_DELETE])
+
+    def choose(self, keys):
+        """A tray menu entry: the menu is up on the right press, before the release."""
+        self.xdotool("mousemove", str(int(self.icon["x"]) + 8), str(int(self.icon["y"]) + 8),
+                     "sleep", "0.3", "mousedown", "3")
+        self.prefix.driver("menu", "8000")
+        self.xdotool("mouseup", "3")
+        if keys:
+            self.xdotool("key", "--delay", "150", *keys)
+
+    def key_about(self, key):
+        """A key on the About dialog, put in front by a click on its picture: on a display
+        without a window manager a newly shown window does not take the keyboard."""
+        about = self.prefix.window("About SwiftDash")
+        self.xdotool("mousemove", str(int(about["x"]) + 20), str(int(about["y"]) + int(about["h"]) - 10),
+                     "click", "1", "sleep", "0.3", "key", key)
+        self.prefix.driver("gone", "About SwiftDash")
+
+    def available_mb(self):
+        """System Information's available memory; 0 before the first tick."""
+        text = self.prefix.driver("controls", "System Information")[1][-1]["text"]
+        return 0.0 if text == "0" else float(text.split()[0])
+
+    def test_tray_menu_leads_to_about_and_system_information_and_close_ends(self):
+        p = self.prefix
+        self.choose(None)
+        p.screenshot("tray-menu")
+        self.xdotool("key", "--delay", "150", *ABOUT)
+        p.window("About SwiftDash")
+        time.sleep(0.5)
+        p.screenshot("about")
+        self.key_about("Escape")
+        self.choose(ABOUT)
+        self.key_about("Return")
+
+        self.choose(ABOUT)
+        p.window("About SwiftDash")
+        # Its "0" before the first tick is read in-process: here the tick often comes first.
+        p.driver("click", "About SwiftDash", "Sys Info")
+        p.window("System Information")
+        self.assertFalse(p.has_window("About SwiftDash"))
+        eventually(lambda: self.available_mb() > 0, what="the first figures")
+        p.screenshot("system-information")  # About gone, System Information in its place
+        before = self.available_mb()
+        hold = p.start("hold", exe=r"C:\windows\sddriver.exe", name="hold")  # takes 256 MB
+        eventually(lambda: self.available_mb() < before - 128, timeout=30, what="less available memory")
+        hold.kill()
+        p.driver("post", "System Information", "0x10", "0", "0")  # WM_CLOSE
+        p.driver("gone", "System Information")
+        self.assertFalse(p.has_window("About SwiftDash"))
+
+        self.choose(CLOSE)
+        wait_exit(self.proc)
+        self.assertEqual(self.notify_calls(), [NIM_ADD, NIM_DELETE])
+        self.assertEqual(self.icons(), [])
 
     def test_a_rebuilt_notification_area_gets_the_icon_back_and_a_second_start_ends(self):
         p = self.prefix

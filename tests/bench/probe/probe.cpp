@@ -1,10 +1,11 @@
 // bench_probe: the benchmark's eyes inside the prefix; answers, per line on stdin, what Wine
-// knows of the process owning a window (GUI resources, memory counters, windows), and ends
-// a program as a log-off does.
+// knows of the process owning a window (GUI resources, memory counters, windows), ends a
+// program as a log-off does, and walks shell mode's About and System Information windows.
 #include <windows.h>
 #include <psapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -103,6 +104,51 @@ void EndSession(const char* className) {
     std::printf(hwnd ? "sent\n" : "none\n");
 }
 
+HWND WaitForClass(const char* className) {
+    for (int waited = 0; waited < 20000; waited += 5) {
+        HWND hwnd = FindWindowA(className, nullptr);
+        if (hwnd && IsWindowVisible(hwnd)) return hwnd;
+        Sleep(5);
+    }
+    return nullptr;
+}
+
+// About from the shell menu as a right press and the keys Up, Up, Up, Enter choose it (the
+// menu loop reads keys queued before it), then "Sys Info": the System Information window.
+HWND OpenSysInfo() {
+    HWND main = FindWindowA("SwiftDashMain", nullptr);
+    if (!main) return nullptr;
+    PostMessageA(main, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, 40));
+    const WPARAM keys[] = {VK_UP, VK_UP, VK_UP, VK_RETURN};
+    for (WPARAM key : keys) PostMessageA(main, WM_KEYDOWN, key, 1);
+    HWND about = WaitForClass("SwiftDashAbout");
+    HWND sysInfo = about ? FindWindowExA(about, nullptr, "Button", "Sys Info") : nullptr;
+    if (!sysInfo) return nullptr;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(sysInfo, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result)) return nullptr;
+    return WaitForClass("SwiftDashSysInfo");
+}
+
+void Close(const char* className) {
+    HWND hwnd = FindWindowA(className, nullptr);
+    if (hwnd) SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    std::printf(hwnd ? "closed\n" : "none\n");
+}
+
+// Opens System Information and leaves it open, or opens and closes it `cycles` times.
+void SysInfo(int cycles) {
+    for (int i = 0; i < (cycles ? cycles : 1); ++i) {
+        HWND window = OpenSysInfo();
+        if (!window) {
+            std::printf("failed cycle=%d\n", i);
+            return;
+        }
+        DWORD_PTR result = 0;
+        if (cycles) SendMessageTimeoutA(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    }
+    std::printf("done\n");
+}
+
 }  // namespace
 
 int main() {
@@ -115,6 +161,12 @@ int main() {
             Popup();
         else if (!std::strncmp(line, "endsession ", 11))
             EndSession(line + 11);
+        else if (!std::strcmp(line, "sysinfo"))
+            SysInfo(0);
+        else if (!std::strncmp(line, "cycles ", 7))
+            SysInfo(std::atoi(line + 7));
+        else if (!std::strncmp(line, "close ", 6))
+            Close(line + 6);
         else if (!std::strcmp(line, "quit"))
             break;
         else

@@ -121,9 +121,9 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: sddriver wait TITLE [CLASS] [MS] | gone TITLE [CLASS] [MS] |\n"
                  "  info TITLE [CLASS] | controls TITLE [CLASS] | msgbox TITLE [MS] |\n"
-                 "  click TITLE BUTTON | answer TITLE BUTTON [MS] | post TITLE MSG WPARAM LPARAM |\n"
-                 "  dblclick TITLE TEXT | keys TITLE VK | menu [MS] | getreg NAME | setreg NAME DATA |\n"
-                 "  delreg | exists PATH | windows | trayicons | traylost\n");
+                 "  click TITLE BUTTON | answer TITLE BUTTON [MS] |\n"
+                 "  post TITLE MSG WPARAM LPARAM | hold | dblclick TITLE TEXT | keys TITLE VK | menu [MS] |\n"
+                 "  getreg NAME | setreg NAME DATA | delreg | exists PATH | windows | trayicons | traylost\n");
     return 2;
 }
 
@@ -184,6 +184,13 @@ int main(int argc, char** argv) {
         if (!button) return 1;
         PostMessageA(button, BM_CLICK, 0, 0);
         return 0;
+    }
+    if (command == "hold") {  // takes 256 MB of memory, touched, until it is ended
+        const SIZE_T size = 256u << 20;
+        char* block = static_cast<char*>(VirtualAlloc(nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+        if (!block) return 1;
+        for (SIZE_T i = 0; i < size; i += 4096) block[i] = 1;
+        Sleep(INFINITE);
     }
     if (command == "dblclick") {  // a double-click on a control: what a user's two clicks send
         HWND hwnd = FindTopLevel(title, "*");
