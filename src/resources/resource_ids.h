@@ -10,3 +10,5 @@
 #define IDB_MIN_HOT 104
 #define IDB_CLOSE_HOT 105
 #define IDI_MONITOR 106
+// The open-folder picture of the Options dialog's browse buttons.
+#define IDB_BROWSE 120
