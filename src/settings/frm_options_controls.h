@@ -2,7 +2,6 @@
 #pragma once
 
 #include "ui/control_table.h"
-#include "ui/tooltips.h"
 
 namespace sd {
 

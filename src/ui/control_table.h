@@ -28,6 +28,12 @@ struct ControlSpec {
     int page = 0;                  // in a tab control: the tab the control sits on
 };
 
+// The text shown when the pointer rests on a control.
+struct TooltipSpec {
+    const char* control;  // a name in the window's control table
+    const char* text;
+};
+
 // Twips to pixels at the screen's DPI, rounded to the nearest pixel (15 twips a pixel at 96).
 constexpr int TwipsToPixels(int twips, int dpi) {
     const long long scaled = static_cast<long long>(twips) * dpi;

@@ -10,11 +10,6 @@
 
 namespace sd {
 
-struct TooltipSpec {
-    const char* control;  // a name in the window's control table
-    const char* text;
-};
-
 class Tooltips {
 public:
     // One tooltip window for the controls of `owner`; it goes with the owner. Frames and labels
