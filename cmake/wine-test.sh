@@ -50,6 +50,10 @@ gtest)
     echo "$prefix" >> "$state/prefixes"
     sd_wine_env "$prefix"
     sd_wineserver -p   # one server for the whole exe, ended below
+    # Windows on Wine's virtual desktop: on the bare X display every hidden window would wait,
+    # with no window manager to answer, for the X server to confirm it withdrawn.
+    sd_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    sd_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     cp "$exe" "$prefix/drive_c/"
     sd_wine "C:\\$(basename "$exe")" "$@"
     rc=$?

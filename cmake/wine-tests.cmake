@@ -31,5 +31,13 @@ endforeach()
 add_test(NAME exe_imports COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/check_imports.py
          ${SD_WIN32_DIR}/SwiftDash.exe)
 
+# Windows 95/98 machines: no instruction newer than the Pentium, and an exe of at most 128 KB.
+add_test(NAME exe_instructions COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/check_instructions.py
+         ${SD_WIN32_DIR}/SwiftDash.exe)
+add_test(NAME exe_size COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/exe_size.py
+         ${SD_WIN32_DIR}/SwiftDash.exe --limit 131072)
+# The release command itself: packs build/release/SwiftDash-<version>.zip and checks it.
+add_test(NAME release_package COMMAND bash ${CMAKE_SOURCE_DIR}/tools/release.sh)
+
 add_test(NAME resource_pictures COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/src/resources/check_pictures.py
          ${CMAKE_SOURCE_DIR}/src/resources)

@@ -39,7 +39,8 @@ esac
 sd_setup
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 >/dev/null
-[ -d "$prefix/drive_c" ] || sd_new_prefix "$prefix"
+# A prefix made by an older recipe is made anew (its settings go with it).
+[ "$(cat "$prefix/.sd-template" 2>/dev/null)" = "$SD_TEMPLATE_VERSION" ] || sd_new_prefix "$prefix"
 cp build/win32/SwiftDash.exe "$prefix/drive_c/windows/"
 
 xvfb_pid=
@@ -56,4 +57,4 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 export DISPLAY
 echo "$DISPLAY" > "$run_dir/display"
-exec tools/session.sh "$prefix"
+tools/session.sh "$prefix"  # not exec: the cleanup above ends the private Xvfb

@@ -22,6 +22,17 @@ session_end() {
         | tail -n 1 | sed 's/.*(0*//; s/^$/0/'
 }
 
+# Every program of a log-on runs on one of Wine's virtual desktops, where Wine draws the title
+# bars and frames itself. The desktop named "shell" has Wine's taskbar, Start button and
+# notification area: the Explorer side. "Default" is the bare desktop, as Windows is without
+# Explorer: the SwiftDash side. Set before the log-on, so later programs (tools/run.sh exec)
+# join the same desktop.
+use_desktop() {
+    sd_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d "$1" /f >/dev/null 2>&1
+    sd_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$1" /d "${SD_DESKTOP_SIZE:-1024x768}" /f \
+        >/dev/null 2>&1
+}
+
 n=0
 while true; do
     n=$((n + 1))
@@ -31,12 +42,13 @@ while true; do
     echo "log-on $n: shell=$shell"
     echo "$n" > "$logs/current"
     if [ "${name,,}" = "explorer" ] || [ -z "$name" ]; then
-        # The normal shell's side: Wine's own desktop, and SwiftDash beside it in the
-        # notification area, as a StartUp group would start it. (Wine's virtual desktop with a
-        # taskbar does not come up when Wine itself runs under emulation, so it is not used.)
+        # The normal shell's side: Wine's desktop with its taskbar, and SwiftDash beside it in
+        # the notification area, as a StartUp group would start it.
+        use_desktop shell
         export WINEDEBUG=-all,+relay
         sd_wine 'C:\windows\SwiftDash.exe' tray >/dev/null 2>"$logs/logon-$n-tray.log" &
     else
+        use_desktop Default
         export WINEDEBUG=-all,+relay
         sd_wine "C:\\windows\\$name.exe" >/dev/null 2>"$logs/logon-$n-shell.log" &
     fi

@@ -18,9 +18,11 @@ sd_wine() { "$SD_WINE_LOADER" "$@"; }
 
 sd_wineserver() { "$SD_WINESERVER" "$@"; }
 
-# A Windows-98-like prefix: system.ini with a [boot] section, Wine posing as Windows 98, the
-# relay channel limited to the calls the tests watch, and no crash dialogs.
-SD_TEMPLATE_VERSION=2  # raise when the recipe below changes, so cached templates are remade
+# A Windows-98-like prefix: system.ini with a [boot] section, the system fonts in C:\windows\Fonts
+# (Wine's stand-ins for MS Sans Serif, Tahoma...; Debian's Wine finds them only there), Wine
+# posing as Windows 98, the relay channel limited to the calls the tests watch, and no crash
+# dialogs.
+SD_TEMPLATE_VERSION=3  # raise when the recipe below changes, so cached templates are remade
 
 sd_template() {
     local template=$SD_WINE_DIR/template
@@ -37,6 +39,7 @@ sd_template() {
         [ -f "$ini" ] || { echo "wineboot made no system.ini in $WINEPREFIX" >&2; exit 1; }
         { printf '[boot]\r\nshell=Explorer.exe\r\nsystem.drv=system.drv\r\nuser.exe=user.exe\r\n'
           cat "$ini"; } > "$ini.new" && mv "$ini.new" "$ini"
+        cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
         cat > "$WINEPREFIX/drive_c/sd-template.reg" <<'REG'
 REGEDIT4
 
@@ -71,6 +74,7 @@ sd_new_prefix() {  # sd_new_prefix DEST
     mkdir -p "$(dirname "$dest")"
     cp -al "$template" "$dest"
     rm -f "$dest/.sd-ready"
+    echo "$SD_TEMPLATE_VERSION" > "$dest/.sd-template"
     local f
     for f in "$dest"/*.reg "$dest"/drive_c/windows/*.ini; do
         cp --remove-destination "$template/${f#"$dest"/}" "$f"

@@ -26,12 +26,17 @@ struct Program {
     Platform& platform;
     ProgramState vars;
     WindowHandle iconPic = nullptr;  // the window the tray icon reports to
+    bool shellStartMarked = false;   // this process counts as a shell start under way
 };
 
 inline constexpr unsigned kTrayIconId = 1;
+// The message the tray icon reports with (WM_APP + 1): its own, so that no real mouse move can
+// be taken for an icon message.
+inline constexpr unsigned kTrayCallbackMessage = 0x8001;
 
-// Removes the tray icon in tray mode, leaves the task-list registration and ends the
-// process at once. Callers treat it as the last thing they do.
+// Removes the tray icon in tray mode, leaves the task-list registration, clears this
+// process's shell-start mark and ends the process at once. Callers treat it as the last
+// thing they do.
 void QuitProgram(Program& program);
 
 }  // namespace sd

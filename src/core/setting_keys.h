@@ -1,4 +1,4 @@
-// The names of the eleven settings keys, defined once.
+// The names of the settings keys, defined once: the user's eleven, and the shell's own count.
 #pragma once
 
 #include <string>
@@ -15,6 +15,10 @@ inline constexpr const char* Version = "Version";
 inline constexpr const char* DisableSwitchMessage = "DisableSwitchMessage";
 
 inline constexpr int kStartUpItemCount = 3;
+
+// Not one of the eleven: the crash-loop guard's count of shell-mode starts that never got
+// going (core/start_guard.h). Its name shares no prefix with theirs.
+inline constexpr const char* UnfinishedShellStarts = "UnfinishedShellStarts";
 
 // "StartUpItem" followed by the index in decimal: StartUpItem0 to StartUpItem2.
 inline std::string StartUpItem(int index) { return "StartUpItem" + std::to_string(index); }

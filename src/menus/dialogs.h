@@ -1,6 +1,7 @@
 // The windows that the menu entries and the main window open, owned by the program.
 #pragma once
 
+#include "info_windows/frm_about.h"
 #include "session/frm_exit.h"
 #include "settings/frm_options.h"
 
@@ -9,6 +10,7 @@ namespace sd {
 struct Dialogs {
     frmExit& exit;
     frmOptions& options;
+    frmAbout& about;
 };
 
 }  // namespace sd

@@ -1,17 +1,11 @@
-// What the menu entries do. The popup menus themselves are built from the menu tree.
+// What the menu entries do that other parts of the program also run without the menu.
 #pragma once
 
 #include "core/program.h"
-#include "menus/dialogs.h"
-#include "ui/window_host.h"
 
 namespace sd {
 
 // "SwiftDash Mode": the switch into shell mode; also run by the switch start and the tray icon.
 void mnuSwiftDashMode_Click(Program& program);
-
-// Pops up the shell menu at the pointer (a right press on the main window). The menu tree and
-// its host window come with the menus; until then the press shows nothing.
-void ShowShellMenu(Program& program, WindowHost& host, Dialogs& dialogs);
 
 }  // namespace sd

@@ -25,6 +25,13 @@ struct MemoryStatus {
     std::uint64_t availPhys = 0;   // bytes
 };
 
+// A program to start: the exact file to run, and the command line it receives.
+struct ProgramStart {
+    std::string application;  // the file itself, never searched for; empty: the system finds
+                              // the command line's first word the way it finds programs
+    std::string commandLine;  // the program's own name first, then its arguments
+};
+
 struct BrowseFileRequest {
     std::string title;
     std::uint32_t flags = 0;   // OFN_* flags
@@ -50,6 +57,8 @@ public:
     virtual void SetServiceProcess(bool registered) = 0;
     // Ends the process at once; no window's close handler runs. Fakes record and return.
     virtual void EndProcess() = 0;
+    // Whether a Shift key is held down right now (the keyboard itself, not a message queue).
+    virtual bool ShiftKeyDown() = 0;
 
     // --- Session ---
     // ExitWindowsEx(how, 1): no forcing flag, no privilege asked for, result not examined.
@@ -65,9 +74,10 @@ public:
     virtual std::string BrowseForFolder(WindowHandle owner, const std::string& title) = 0;
 
     // --- Programs ---
-    // Starts a command line in a normal, activated window without waiting; false if it did not start.
-    virtual bool StartProgram(const std::string& commandLine) = 0;
-    // The program registered to open a document, or empty.
+    // Starts a program in a normal, activated window without waiting; false if it did not start
+    // (an application path of MAX_PATH characters or more never starts).
+    virtual bool StartProgram(const ProgramStart& start) = 0;
+    // The program registered to open a document, or empty (also for a name too long to look up).
     virtual std::string FindAssociatedProgram(const std::string& file) = 0;
 
     // --- Files ---
@@ -77,7 +87,8 @@ public:
     virtual bool ChangeDirectory(const std::string& path) = 0;
     // The whole file, or nothing when it cannot be opened or read.
     virtual std::optional<std::string> ReadFileBytes(const std::string& path) = 0;
-    // Creates or truncates, writes every byte, flushes to disk and closes; false if any step failed.
+    // Creates or replaces (whatever the old file's attributes), writes every byte, flushes to
+    // disk and closes; false if any step failed.
     virtual bool WriteFileBytes(const std::string& path, const std::string& bytes) = 0;
     // Renames; fails when `to` exists.
     virtual bool RenameFile(const std::string& from, const std::string& to) = 0;

@@ -28,6 +28,7 @@ public:
     bool AnotherInstanceRunning() override;
     void SetServiceProcess(bool registered) override;
     void EndProcess() override;
+    bool ShiftKeyDown() override;
 
     void EndSession(SessionEnd how) override;
 
@@ -36,7 +37,7 @@ public:
     std::string BrowseForFile(WindowHandle owner, const BrowseFileRequest& request) override;
     std::string BrowseForFolder(WindowHandle owner, const std::string& title) override;
 
-    bool StartProgram(const std::string& commandLine) override;
+    bool StartProgram(const ProgramStart& start) override;
     std::string FindAssociatedProgram(const std::string& file) override;
 
     bool FileExists(const std::string& path) override;

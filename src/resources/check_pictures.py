@@ -129,13 +129,51 @@ def main():
     for name in ICONS:
         with open(os.path.join(folder, name), "rb") as f:
             check_icon(name, f.read())
+    with open(os.path.join(folder, "about.bmp"), "rb") as f:
+        check_about(f.read())
     for name, size in BITMAPS_16_COLOURS.items():
         with open(os.path.join(folder, name), "rb") as f:
             check_bitmap4(name, f.read(), size)
     for line in faults:
         print(line, file=sys.stderr)
-    print(f"{len(BITMAPS) + len(ICONS) + len(BITMAPS_16_COLOURS)} pictures checked, {len(faults)} faults")
+    print(f"{len(BITMAPS) + len(ICONS) + 1 + len(BITMAPS_16_COLOURS)} pictures checked, {len(faults)} faults")
     return 1 if faults else 0
+
+
+# ---- About dialog background ----
+
+def check_about(data, name="about.bmp"):
+    """A 348x228 8-bpp BI_RLE8 bitmap (GDI has read RLE since Windows 3.0) whose runs fill
+    every row exactly and end with the end-of-bitmap mark."""
+    if data[:2] != b"BM" or struct.unpack_from("<I", data, 2)[0] != len(data):
+        return fault(name, "not a BMP, or its file size field is wrong")
+    offset = struct.unpack_from("<I", data, 10)[0]
+    size, width, height, planes, bits, compression, _, _, _, used = struct.unpack_from("<IiiHHIIiiI", data, 14)
+    if (size, width, height, planes, bits, compression) != (40, 348, 228, 1, 8, 1):
+        return fault(name, f"header {size}, {width}x{height}, {bits} bpp, compression {compression}; want 348x228 RLE8")
+    if not 0 < used <= 256 or offset != 14 + 40 + 4 * used:
+        return fault(name, f"{used} palette entries and pixels at {offset} do not agree")
+    at, x, y = offset, 0, 0
+    while at + 1 < len(data):
+        count, value = data[at], data[at + 1]
+        at += 2
+        if count:
+            if value >= used:
+                return fault(name, f"row {y} uses colour {value} beyond the palette")
+            x += count
+        elif value == 0:
+            if x != width:
+                return fault(name, f"row {y} holds {x} pixels, not {width}")
+            x, y = 0, y + 1
+        elif value == 1:
+            if x != width or y != height - 1 or at != len(data):
+                return fault(name, f"end of bitmap at row {y}, pixel {x}, byte {at} of {len(data)}")
+            return None
+        else:
+            return fault(name, "escapes beyond end of line and end of bitmap are not used")
+        if x > width:
+            return fault(name, f"row {y} runs past the right edge")
+    return fault(name, "no end-of-bitmap mark")
 
 
 if __name__ == "__main__":

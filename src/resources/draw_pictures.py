@@ -320,10 +320,75 @@ def main():
         "monitor.ico": ico_bytes([monitor_icon()]),
         "browse.bmp": bmp4_bytes(browse_picture()),
     }
+    files.update(about_files())
     for name, data in files.items():
         with open(os.path.join(out, name), "wb") as f:
             f.write(data)
         print(name, len(data), "bytes")
+
+
+# ---- About dialog background ----
+
+ABOUT_SIZE = (348, 228)
+# Sixteen colours: a pale sky in ten bands for the black lettering, the red and orange of the
+# icon and buttons for the speed streaks, navy for the rule above the buttons.
+ABOUT_PALETTE = [
+    (168, 196, 236), (178, 203, 239), (188, 210, 241), (198, 217, 243), (207, 223, 245),
+    (216, 229, 247), (225, 235, 249), (233, 241, 251), (241, 246, 253), (248, 251, 255),
+    (0xDA, 0x25, 0x1D), (0xE7, 0x79, 0x19), (250, 190, 60), (24, 40, 110), (255, 255, 255),
+    (128, 128, 128),
+]
+STREAKS = [  # right end x, centre y, length, half thickness, colour index
+    (348, 30, 120, 2, 12), (348, 44, 96, 3, 11), (348, 60, 140, 4, 10),
+    (348, 78, 104, 3, 11), (348, 92, 70, 2, 12),
+]
+
+
+def about_picture():
+    width, height = ABOUT_SIZE
+    rows = []
+    for y in range(height):
+        band = min(9, y * 10 // height)
+        row = [band] * width
+        for right, cy, length, half, colour in STREAKS:
+            dy = abs(y - cy)
+            if dy > half:
+                continue
+            # Each streak tapers to a point on the left, as if the program had just shot by.
+            taper = length * dy // (half + 1)
+            for x in range(right - length + taper, right):
+                row[x] = colour
+        if y == 158:
+            for x in range(16, 289):
+                row[x] = 13
+        rows.append(row)
+    return rows
+
+
+def rle8_bytes(rows, palette):
+    """8-bit BMP with BI_RLE8 runs: flat bands and streaks cost a few bytes a row."""
+    height, width = len(rows), len(rows[0])
+    body = bytearray()
+    for row in reversed(rows):
+        x = 0
+        while x < width:
+            run = 1
+            while x + run < width and run < 255 and row[x + run] == row[x]:
+                run += 1
+            body += bytes((run, row[x]))
+            x += run
+        body += b"\0\0"  # end of line
+    body[-1] = 1  # the last end of line becomes end of bitmap
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 1, len(body), 2835, 2835,
+                       len(palette), len(palette))
+    colours = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    offset = 14 + len(info) + len(colours)
+    head = struct.pack("<2sIHHI", b"BM", offset + len(body), 0, 0, offset)
+    return head + info + colours + bytes(body)
+
+
+def about_files():
+    return {"about.bmp": rle8_bytes(about_picture(), ABOUT_PALETTE)}
 
 
 if __name__ == "__main__":

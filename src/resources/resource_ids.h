@@ -10,5 +10,7 @@
 #define IDB_MIN_HOT 104
 #define IDB_CLOSE_HOT 105
 #define IDI_MONITOR 106
+// The About dialog's background.
+#define IDB_ABOUT 120
 // The open-folder picture of the Options dialog's browse buttons.
-#define IDB_BROWSE 120
+#define IDB_BROWSE 121

@@ -13,10 +13,7 @@ constexpr int Index(const char* name) { return ControlIndex(kExitControls, name)
 
 }  // namespace
 
-HWND frmExit::Control(const char* name) const {
-    const int index = Index(name);
-    return index >= 0 && index < static_cast<int>(controls_.size()) ? controls_[index] : nullptr;
-}
+HWND frmExit::Control(const char* name) const { return ControlOf(controls_, kExitControls, name); }
 
 void frmExit::Form_Load() {
     controls_ = CreateControls(hwnd_, host_, kExitControls);
@@ -70,9 +67,7 @@ LRESULT frmExit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case DM_GETDEFID:
             return MAKELRESULT(ControlId(Index("cmdOK")), DC_HASDEFID);
-        case WM_CTLCOLORSTATIC:
-            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_CTLCOLORSTATIC: return FaceColouredStatic(reinterpret_cast<HDC>(wParam));
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }

@@ -3,6 +3,7 @@
 
 #include "core/setting_keys.h"
 #include "core/setting_numbers.h"
+#include "core/start_guard.h"
 #include "session/set_shell.h"
 
 namespace sd {
@@ -38,7 +39,11 @@ bool RunSessionCommand(Program& program, SessionCommandId id) {
     switch (command.shell) {
         case ShellChoice::Keep: break;
         case ShellChoice::Explorer: SetShell(program, "explorer.exe"); break;
-        case ShellChoice::Self: SetShell(program, program.vars.ExeName); break;
+        case ShellChoice::Self:
+            // A new stay in shell mode: starts that failed before it no longer count.
+            ForgetUnfinishedStarts(program.platform);
+            SetShell(program, program.vars.ExeName);
+            break;
     }
     if (command.end)
         EndWindowsSession(program, *command.end);

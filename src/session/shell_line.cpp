@@ -13,7 +13,7 @@ std::string RewriteShellLines(std::string_view content, std::string_view value) 
     out.reserve(content.size() + value.size() * 2 + 16);
     std::size_t pos = 0;
     while (pos < content.size()) {
-        std::size_t end = content.find('\r', pos);
+        std::size_t end = content.find_first_of("\r\n", pos);
         const bool terminated = end != std::string_view::npos;
         if (!terminated) end = content.size();
         const std::string_view line = content.substr(pos, end - pos);
@@ -26,8 +26,9 @@ std::string RewriteShellLines(std::string_view content, std::string_view value) 
         out += "\r\n";
         pos = end;
         if (terminated) {
-            ++pos;  // the CR
-            if (pos < content.size() && content[pos] == '\n') ++pos;
+            const bool cr = content[pos] == '\r';
+            ++pos;
+            if (cr && pos < content.size() && content[pos] == '\n') ++pos;  // CRLF is one end
         }
     }
     return out;

@@ -30,10 +30,7 @@ constexpr const char* kFolderTitle = "Browse for Destination...";
 
 }  // namespace
 
-HWND frmOptions::Control(const char* name) const {
-    const int index = Index(name);
-    return index >= 0 && index < static_cast<int>(controls_.size()) ? controls_[index] : nullptr;
-}
+HWND frmOptions::Control(const char* name) const { return ControlOf(controls_, kOptionsControls, name); }
 
 std::string frmOptions::Text(const char* name) const {
     HWND control = Control(name);
@@ -81,6 +78,8 @@ void frmOptions::Form_Load() {
     }
     SetText("txtDC_OpenFile", vars.DoubleClickFile);
 
+    for (const char* label : {"lblStartMenuFolder", "lblDesktopFolder", "lblExplorerPath"})
+        FitLabelToText(Control(label));  // sized to their captions
     SendMessageA(Control("OKButton"), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     tooltips_.Create(hwnd_, kOptionsControls, controls_, kOptionsTooltips);
     ShowTab(0);
@@ -186,9 +185,7 @@ LRESULT frmOptions::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnPreTranslate(*reinterpret_cast<const MSG*>(lParam));
         case DM_GETDEFID:
             return MAKELRESULT(ControlId(Index("OKButton")), DC_HASDEFID);
-        case WM_CTLCOLORSTATIC:
-            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_CTLCOLORSTATIC: return FaceColouredStatic(reinterpret_cast<HDC>(wParam));
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }

@@ -8,13 +8,18 @@ App::App(Platform& platform, HINSTANCE instance, int dpi)
       host(instance, dpi),
       options(host, program),
       exit(host, program),
-      dialogs{exit, options},
-      main(host, program, dialogs) {}
+      sysInfo(host, program),
+      about(host, sysInfo),
+      dialogs{exit, options, about},
+      menu(host, program, dialogs),
+      main(host, program, dialogs, menu) {}
 
 App::~App() {
     // The dialogs first: unloading one may touch the main window.
     options.Unload();
     exit.Unload();
+    about.Unload();
+    sysInfo.Unload();
     main.Unload();
 }
 

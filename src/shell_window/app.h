@@ -4,7 +4,10 @@
 #include <windows.h>
 
 #include "core/program.h"
+#include "info_windows/frm_about.h"
+#include "info_windows/frm_sysinfo.h"
 #include "menus/dialogs.h"
+#include "menus/frm_menu.h"
 #include "session/frm_exit.h"
 #include "settings/frm_options.h"
 #include "shell_window/frm_main.h"
@@ -23,7 +26,10 @@ struct App {
     WindowHost host;
     frmOptions options;
     frmExit exit;
+    frmSysInfo sysInfo;
+    frmAbout about;
     Dialogs dialogs;
+    frmMenu menu;  // created on first use
     frmMain main;
 
     // Creates the main window, runs its start-up sequence, then the message loop.

@@ -3,7 +3,7 @@
 
 #include <windowsx.h>
 
-#include "menus/menu_commands.h"
+#include "core/start_guard.h"
 #include "resources/resource_ids.h"
 #include "session/open_file.h"
 #include "shell_window/double_click.h"
@@ -24,11 +24,8 @@ bool frmMain::Create() {
     if (!hwnd_) return false;
     host_.SetMainWindow(hwnd_);
     const int pic = ControlIndex(kMainControls, "IconPic");
-    const RECT rect = ControlRect(kMainControls, pic, kMainDpi);
-    iconPic_ = CreateWindowExA(0, "STATIC", kMainControls[pic].name, WS_CHILD | SS_ICON, rect.left,
-                               rect.top, rect.right - rect.left, rect.bottom - rect.top, hwnd_,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(pic))),
-                               host_.instance(), nullptr);
+    iconPic_.Create(hwnd_, host_.instance(), ControlRect(kMainControls, pic, kMainDpi));
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     LoadPictures();
     return true;
 }
@@ -44,11 +41,6 @@ void frmMain::LoadPictures() {
 
 void frmMain::Unload() {
     if (hwnd_) DestroyWindow(hwnd_);
-}
-
-void frmMain::CreateIcon() {
-    program_.platform.AddTrayIcon(iconPic_, kTrayIconId, WM_MOUSEMOVE, icon_,
-                                      "SwiftDash tray");
 }
 
 // An image control takes the size of the picture it shows, anchored at its top left corner.
@@ -112,7 +104,7 @@ void frmMain::Form_MouseDown(WPARAM buttons) {
         ReleaseCapture();
         SendMessageA(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
     } else if (pressed == MK_RBUTTON) {
-        ShowShellMenu(program_, host_, dialogs_);
+        menu_.ShowShellMenu();
     }
 }
 
@@ -169,8 +161,18 @@ void frmMain::Form_EndSession(bool ending) {
     if (ending) QuitProgram(program_);
 }
 
+void frmMain::OnTimer(UINT_PTR id) {
+    if (id != kStartSettledTimer) return;
+    KillTimer(hwnd_, id);  // once: no wake-ups for the rest of the run
+    ClearShellStartMark(program_);
+}
+
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (taskbarCreated_ && message == taskbarCreated_) {
+        Form_TaskbarCreated();
+        return 0;
+    }
     switch (message) {
         case WM_PAINT: OnPaint(); return 0;
         case WM_ERASEBKGND: return 1;  // the picture covers the whole client area
@@ -186,6 +188,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) == WA_INACTIVE) Form_LostFocus();
             break;
         case WM_ENDSESSION: Form_EndSession(wParam != 0); return 0;
+        case WM_TIMER: OnTimer(wParam); return 0;
         case WM_CLOSE:
             // No close of its own (that would leave shell mode without a shell): a close
             // request from the system opens the Exit dialog, as the close button does.

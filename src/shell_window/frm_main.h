@@ -5,16 +5,21 @@
 
 #include "core/program.h"
 #include "menus/dialogs.h"
+#include "menus/frm_menu.h"
+#include "shell_window/icon_pic.h"
 #include "ui/picture.h"
 #include "ui/window_class.h"
 #include "ui/window_host.h"
 
 namespace sd {
 
+// The one-shot timer after which a shell-mode start counts as one that got going.
+inline constexpr UINT_PTR kStartSettledTimer = 1;
+
 class frmMain : public WindowClass<frmMain> {
 public:
-    frmMain(WindowHost& host, Program& program, Dialogs& dialogs)
-        : host_(host), program_(program), dialogs_(dialogs) {}
+    frmMain(WindowHost& host, Program& program, Dialogs& dialogs, frmMenu& menu)
+        : host_(host), program_(program), dialogs_(dialogs), menu_(menu), iconPic_(*this) {}
     ~frmMain();
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
@@ -25,7 +30,7 @@ public:
     void Form_Load();
     void Unload();
 
-    HWND iconPic() const { return iconPic_; }
+    HWND iconPic() const { return iconPic_.hwnd(); }
     // Whether a button shows its highlighted picture now.
     bool MinimizeHighlighted() const { return minimizeShows_ == &imgminimize1_; }
     bool CloseHighlighted() const { return closeShows_ == &imgclose1_; }
@@ -39,6 +44,8 @@ public:
     void imgClose_MouseMove();
     void imgMinimize_Click();
     void imgClose_Click();
+    // A message of the notification icon: the mouse message that happened on it.
+    void IconPic_MouseMove(unsigned iconMessage);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -55,12 +62,16 @@ private:
     void OnMouseUp(POINT at);
     void OnMouseMove(POINT at);
     void Form_EndSession(bool ending);
+    void Form_TaskbarCreated();
+    void OnTimer(UINT_PTR id);
 
     WindowHost& host_;
     Program& program_;
     Dialogs& dialogs_;
-    HWND iconPic_ = nullptr;
+    frmMenu& menu_;
+    IconPic iconPic_;
     HICON icon_ = nullptr;
+    UINT taskbarCreated_ = 0;  // the message a rebuilt notification area sends
     Picture background_;
     // The hidden holders of the button pictures, and which of them each button shows.
     Picture imgminimize0_, imgclose0_, imgminimize1_, imgclose1_;

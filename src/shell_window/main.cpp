@@ -9,9 +9,3 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     sd::App app(platform, instance);
     return app.Run();
 }
-
-// The library's default terminate handler prints demangled names and costs about 100 KB of
-// this exe; without exceptions nothing would call it but std::string's length checks.
-namespace __gnu_cxx {
-void __verbose_terminate_handler() { ExitProcess(3); }
-}  // namespace __gnu_cxx

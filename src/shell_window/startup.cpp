@@ -3,7 +3,9 @@
 
 #include "core/setting_keys.h"
 #include "core/setting_numbers.h"
+#include "core/start_guard.h"
 #include "menus/menu_commands.h"
+#include "session/open_file.h"
 #include "session/session_commands.h"
 #include "session/set_shell.h"
 #include "shell_window/frm_main.h"
@@ -28,6 +30,19 @@ void HideFromTaskList(Program& program) { program.platform.SetServiceProcess(tru
 
 namespace {
 
+// Two shell-mode starts in a row never got going: rather than fail a third time, hand the
+// session back to Explorer, now and from the next log-on.
+void GiveExplorerBack(Program& program) {
+    Platform& platform = program.platform;
+    SetShell(program, "explorer.exe");
+    platform.ShowMessage(
+        "SwiftDash did not start properly the last two times. Explorer has been made your shell "
+        "again and will come back at your next log-on; it is started now for this session.",
+        kAppTitle, MsgButtons::Ok, MsgIcon::Information);
+    platform.StartProgram(ProgramStartFor("explorer.exe"));
+    QuitProgram(program);
+}
+
 void ReadCachedSettings(Program& program) {
     Platform& platform = program.platform;
     ProgramState& vars = program.vars;
@@ -51,8 +66,8 @@ void frmMain::Form_Load() {
     vars.ProgramDir = platform.ExecutableDirectory();
     // A replace of system.ini cut short by a crash or power loss is finished first.
     RecoverShellFile(platform, ShellFilesIn(vars.ProgramDir));
-    SendMessageA(iconPic_, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
-    program.iconPic = iconPic_;
+    iconPic_.SetPicture(icon_);
+    program.iconPic = iconPic_.hwnd();
     vars.ShellMode = true;
     vars.ExeName = platform.ExecutableBaseName();
     ReadCachedSettings(program);
@@ -84,9 +99,16 @@ void frmMain::Form_Load() {
                 QuitProgram(program);
                 return;
             }
+            // Marked before anything else can fail; cleared once the shell has run a while.
+            if (MarkShellStart(program)) {
+                GiveExplorerBack(program);
+                return;
+            }
             CheckVersion(program, dialogs_);
-            LaunchStartUpItems(program);
+            // Shift held skips the user's start-up list, as it does Windows' own StartUp group.
+            if (!platform.ShiftKeyDown()) LaunchStartUpItems(program);
             HideFromTaskList(program);
+            SetTimer(hwnd_, kStartSettledTimer, kStartSettleMilliseconds, nullptr);
             break;
         case RunMode::MainWindowOnly:
             break;

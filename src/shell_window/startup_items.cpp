@@ -14,7 +14,7 @@ void LaunchStartUpItems(Program& program) {
     }
     const std::string folder = platform.ReadSetting(keys::StartUpFolder);
     // Explorer reports a missing folder itself.
-    if (!folder.empty()) platform.StartProgram("explorer " + folder);
+    if (!folder.empty()) platform.StartProgram(ProgramStartFor("explorer", folder));
 }
 
 }  // namespace sd

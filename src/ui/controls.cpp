@@ -132,6 +132,38 @@ void SelectOption(std::span<const ControlSpec> table, const std::vector<HWND>& c
                          static_cast<int>(i) == index ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+HWND ControlOf(const std::vector<HWND>& controls, std::span<const ControlSpec> table,
+               std::string_view name) {
+    for (std::size_t i = 0; i < table.size() && i < controls.size(); ++i)
+        if (name == table[i].name) return controls[i];
+    return nullptr;
+}
+
+void FitLabelToText(HWND label) {
+    char text[256] = {};
+    const int length = GetWindowTextA(label, text, sizeof text);
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+    SIZE size = {0, 0};
+    GetTextExtentPoint32A(dc, text, length, &size);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SetFittedLabelText(HWND label, const std::string& text) {
+    char current[256] = {};
+    GetWindowTextA(label, current, sizeof current);
+    if (text == current) return;
+    SetWindowTextA(label, text.c_str());
+    FitLabelToText(label);
+}
+
+LRESULT FaceColouredStatic(HDC dc) {
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
 SIZE WindowSizeFor(int clientWidthTwips, int clientHeightTwips, int dpi, DWORD style, DWORD exStyle) {
     RECT rect = {0, 0, TwipsToPixels(clientWidthTwips, dpi), TwipsToPixels(clientHeightTwips, dpi)};
     AdjustWindowRectEx(&rect, style, FALSE, exStyle);

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/control_table.h"
@@ -37,6 +39,18 @@ void ShowPage(std::span<const ControlSpec> table, const std::vector<HWND>& contr
 // Selects an option button and clears the others in its container, as one group whatever
 // their tab order.
 void SelectOption(std::span<const ControlSpec> table, const std::vector<HWND>& controls, int index);
+// The created control of that name (CreateControls' result for that table), or null.
+HWND ControlOf(const std::vector<HWND>& controls, std::span<const ControlSpec> table,
+               std::string_view name);
+
+// A label that sizes itself: the text is set and the label takes the text's width and height
+// in its font, its top left corner staying where it is. An unchanged text is left alone, so a
+// label refreshed often repaints only when it changes.
+void SetFittedLabelText(HWND label, const std::string& text);
+void FitLabelToText(HWND label);
+
+// WM_CTLCOLORSTATIC for a static control on the dialog face.
+LRESULT FaceColouredStatic(HDC dc);
 
 // The client size of a window in pixels, and the outer size its frame style needs for it.
 SIZE WindowSizeFor(int clientWidthTwips, int clientHeightTwips, int dpi, DWORD style, DWORD exStyle);

@@ -18,9 +18,10 @@ public:
     bool LoadOpaque(HINSTANCE instance, int id);
     void Draw(HDC dc, int x, int y) const;
     SIZE size() const { return size_; }
+    // Gives the bitmaps back; the picture then draws nothing.
+    void Release();
 
 private:
-    void Release();
 
     HBITMAP image_ = nullptr;  // with the key colour turned black when masked
     HBITMAP mask_ = nullptr;   // white where transparent, black where drawn

@@ -13,15 +13,19 @@ WindowHost::WindowHost(HINSTANCE instance, int dpi) : instance_(instance), dpi_(
             ReleaseDC(nullptr, screen);
         }
     }
-    // The system's dialog font (MS Sans Serif 8 pt on Windows 95/98); its metrics are the ones
-    // the control tables were laid out for.
-    dialogFont_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    // The dialog font of Windows 95/98, whose metrics the control tables were laid out for.
+    // Systems whose own dialog font is wider (Tahoma) would clip the captions.
+    dialogFont_ = CreateFontA(-MulDiv(8, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                              ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
+    if (!dialogFont_) dialogFont_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     hiddenOwner_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                    instance_, nullptr);
 }
 
 WindowHost::~WindowHost() {
     if (hiddenOwner_) DestroyWindow(hiddenOwner_);
+    DeleteObject(dialogFont_);  // a stock font ignores it
 }
 
 void WindowHost::AddDialog(HWND dialog) { dialogs_.push_back(dialog); }

@@ -1,4 +1,5 @@
-// What every window of the program shares: the instance, the screen's DPI, the dialog font,
+// What every window of the program shares: the instance, the screen's DPI, the dialog font
+// (MS Sans Serif 8 pt),
 // the hidden owner of the dialogs, the main window, and the one message loop.
 #pragma once
 

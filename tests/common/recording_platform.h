@@ -25,6 +25,7 @@ public:
     std::string baseName = "SwiftDash";
     std::string arguments;
     bool anotherInstance = false;
+    bool shiftDown = false;
 
     // What happened, and the scripted answers.
     std::vector<std::string> log;
@@ -44,6 +45,7 @@ public:
         Record(registered ? "ServiceProcess 1" : "ServiceProcess 0");
     }
     void EndProcess() override { Record("EndProcess"); }
+    bool ShiftKeyDown() override { return shiftDown; }
     void EndSession(SessionEnd how) override {
         Record("EndSession " + std::to_string(static_cast<unsigned>(how)));
     }
@@ -65,9 +67,11 @@ public:
     std::string BrowseForFolder(WindowHandle, const std::string& title) override {
         return Browse("BrowseForFolder " + title);
     }
-    bool StartProgram(const std::string& commandLine) override {
-        Record("Start " + commandLine);
-        return unstartable.count(commandLine) == 0;
+    // "Start [application] command line", or "Start command line" for a searched name.
+    bool StartProgram(const ProgramStart& start) override {
+        Record("Start " + (start.application.empty() ? "" : "[" + start.application + "] ") +
+               start.commandLine);
+        return unstartable.count(start.commandLine) == 0;
     }
     bool AddTrayIcon(WindowHandle, unsigned id, unsigned message, IconHandle icon,
                      const std::string& tip) override {

@@ -1,10 +1,8 @@
 """End-to-end harness: a fresh Windows-98-like prefix with SwiftDash.exe in C:\\windows, the
 real exe started with a command line, and the UI driver to look at and click its windows.
 What the program asked of the system is read from Wine's relay channel."""
-import functools
 import os
 import re
-import sys
 import shutil
 import subprocess
 import time
@@ -158,6 +156,11 @@ class Prefix:
         self.kill_programs()
         subprocess.run([SERVER, "-k"], env=self.env, check=False)
 
+    def xdotool(self, *args):
+        """Real mouse and keyboard events on the display."""
+        subprocess.run(["xdotool", *args], env={**os.environ, "DISPLAY": self.env["DISPLAY"]},
+                       check=True)
+
     def screenshot(self, name):
         """Saves the whole screen as a build artefact."""
         os.makedirs(ARTEFACTS, exist_ok=True)
@@ -190,6 +193,19 @@ def relay_calls(proc, function):
     return re.findall(r"Call " + re.escape(function) + r"\((.*)\) ret=", text, re.IGNORECASE)
 
 
+def started_programs(proc):
+    """(application or None, command line) of each CreateProcessA call of the process."""
+    text = r'"((?:[^"\\]|\\.)*)"'
+    found = []
+    for args in relay_calls(proc, "kernel32.CreateProcessA"):
+        m = re.match(r"(?:0{8}|[0-9a-f]{8} " + text + r"),[0-9a-f]{8} " + text, args)
+        if m:
+            app, line = (None if g is None else g.encode("latin-1").decode("unicode_escape")
+                         for g in m.groups())
+            found.append((app, line))
+    return found
+
+
 def wait_exit(proc, timeout=60):
     try:
         return proc.wait(timeout=timeout)
@@ -213,43 +229,10 @@ def stays_running(proc, seconds=3):
     return proc.poll() is None
 
 
-def ended_by_x_error(proc):
-    """True when Wine's X11 driver ended the process (Xlib's fatal error report)."""
-    if proc.poll() is None:
-        return False
-    with open(proc.relay_path, "rb") as f:
-        return b"X Error of failed request" in f.read()
-
-
-def _again_after_wine_x_error(method):
-    """Runs a scenario a second time when it failed because Wine's X11 driver killed one of its
-    programs with an X protocol error, which Wine under emulation does now and then on its
-    own. Any other failure, or a second one, stands."""
-    @functools.wraps(method)
-    def scenario(self):
-        try:
-            return method(self)
-        except Exception:
-            if not any(ended_by_x_error(p) for p in self.prefix.processes[self.first_process:]):
-                raise
-            print(f"\nnote: Wine's X11 driver ended a program of {method.__name__} with an X error;"
-                  " running it again", file=sys.stderr)
-            self.setUp()
-            return method(self)
-    return scenario
-
-
 class PrefixTest(unittest.TestCase):
     """A test module's scenarios share one prefix, reset before each."""
 
     prefix = None
-    first_process = 0
-
-    def __init_subclass__(cls, **kwargs):
-        super().__init_subclass__(**kwargs)
-        for name, value in list(vars(cls).items()):
-            if name.startswith("test_") and callable(value):
-                setattr(cls, name, _again_after_wine_x_error(value))
 
     @classmethod
     def setUpClass(cls):
@@ -261,4 +244,3 @@ class PrefixTest(unittest.TestCase):
 
     def setUp(self):
         self.prefix.reset()
-        self.first_process = len(self.prefix.processes)

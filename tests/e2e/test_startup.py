@@ -10,9 +10,7 @@ WELCOME = ("This is the first time you are switching to SwiftDash mode. Windows 
            "press OK when it asks for a password and you will se a small SwiftDash window. To bring "
            "the main menu, right click on that window.")
 FIRST_RUN = "It appears that you are running SwiftDash for the first time. Please set your options"
-NO_INI = ("Unable to find system.ini file. Please make sure you are running SwiftDash from windows "
-          "directory.")
-MB_ICONSTOP, MB_ICONINFORMATION, MB_ICONMASK = 0x10, 0x40, 0xF0
+MB_ICONINFORMATION, MB_ICONMASK = 0x40, 0xF0
 
 
 def box_texts(controls):
@@ -92,23 +90,6 @@ class Startup(PrefixTest):
         self.assertFalse(p.has_window("SwiftDash", "#32770"))
         self.assertIsNone(p.setting("Version"))
         self.assertEqual(relay_calls(proc, "shell32.Shell_NotifyIconA"), [])
-
-    def test_switch_without_system_ini_tells_the_user_and_still_logs_off(self):
-        p = self.prefix
-        folder = os.path.join(p.path, "drive_c", "noini")
-        os.makedirs(folder, exist_ok=True)
-        with open(os.path.join(p.windows, "SwiftDash.exe"), "rb") as src, \
-                open(os.path.join(folder, "SwiftDash.exe"), "wb") as dst:
-            dst.write(src.read())
-        p.set_setting("DisableSwitchMessage", "1")
-        proc = p.start("switch", exe="C:\\noini\\SwiftDash.exe")
-        _, controls = p.message_box("SwiftDash")
-        self.assertIn(NO_INI, box_texts(controls))
-        p.answer("SwiftDash", "OK")
-        wait_exit(proc)
-        self.assertEqual(box_icon(proc, "Unable to find"), MB_ICONSTOP)
-        self.assertEqual(relay_calls(proc, "user32.ExitWindowsEx"), ["00000000,00000001"])
-        self.assertEqual(sorted(os.listdir(folder)), ["SwiftDash.exe"])
 
 
 if __name__ == "__main__":

@@ -1,4 +1,5 @@
-// The window tables: geometry in pixels, tab order, and that every name they refer to exists.
+// The window tables: unique names, dense tab order, children inside their frames, and that every
+// name they refer to exists.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,26 +7,13 @@
 #include <set>
 #include <string>
 
+#include "info_windows/info_controls.h"
 #include "session/frm_exit_controls.h"
 #include "settings/frm_options_controls.h"
-#include "shell_window/double_click.h"
 #include "shell_window/frm_main_controls.h"
 
 namespace sd {
 namespace {
-
-TEST(ControlTables, TwipsBecomePixelsAtTheScreensDpi) {
-    EXPECT_EQ(TwipsToPixels(kMainClientWidthTwips, 96), 228);
-    EXPECT_EQ(TwipsToPixels(kMainClientHeightTwips, 96), 68);
-    EXPECT_EQ(TwipsToPixels(kMainLeftTwips, 96), 7);
-    const ControlSpec& minimize = kMainControls[ControlIndex(kMainControls, "imgMinimize")];
-    const ControlSpec& close = kMainControls[ControlIndex(kMainControls, "imgClose")];
-    EXPECT_EQ(TwipsToPixels(minimize.left, 96), 197);
-    EXPECT_EQ(TwipsToPixels(minimize.top, 96), 3);
-    EXPECT_EQ(TwipsToPixels(close.left, 96), 212);
-    EXPECT_EQ(TwipsToPixels(close.width, 96), 12);
-    EXPECT_EQ(TwipsToPixels(kMainClientWidthTwips, 120), 285);  // large fonts
-}
 
 template <std::size_t N>
 void ExpectConsistent(const ControlSpec (&table)[N]) {
@@ -71,6 +59,8 @@ TEST(ControlTables, NamesUniqueTabIndexesDenseChildrenInsideTheirContainers) {
         EXPECT_EQ(kOptionsControls[ControlIndex(kOptionsControls, browse.button)].kind, ControlKind::GraphicalButton);
         EXPECT_EQ(kOptionsControls[ControlIndex(kOptionsControls, browse.textBox)].kind, ControlKind::TextBox);
     }
+    ExpectConsistent(kAboutControls);
+    ExpectConsistent(kSysInfoControls);
 }
 
 TEST(ControlTables, EveryExitOptionRunsExactlyOneCommand) {
@@ -85,17 +75,6 @@ TEST(ControlTables, EveryExitOptionRunsExactlyOneCommand) {
     EXPECT_EQ(chosen, options);
     EXPECT_TRUE(options.count(kExitDefaultOption));
     EXPECT_EQ(std::string(kExitChoices[0].option), "optShutDown");  // OK's order of tests
-}
-
-TEST(DoubleClick, ActionNumbersAndEverythingElse) {
-    const struct { int action; DoubleClickCommand command; } cases[] = {
-        {0, DoubleClickCommand::Nothing},  {1, DoubleClickCommand::Nothing},
-        {2, DoubleClickCommand::Minimize}, {3, DoubleClickCommand::LaunchStartUpItems},
-        {4, DoubleClickCommand::ShowOptions}, {5, DoubleClickCommand::OpenFile},
-        {6, DoubleClickCommand::Nothing},  {-1, DoubleClickCommand::Nothing},
-        {70000, DoubleClickCommand::Nothing},
-    };
-    for (const auto& c : cases) EXPECT_EQ(DoubleClickCommandFor(c.action), c.command) << c.action;
 }
 
 }  // namespace

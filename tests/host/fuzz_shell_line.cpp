@@ -14,11 +14,11 @@ std::vector<std::string> Lines(std::string_view content) {
     std::vector<std::string> lines;
     std::size_t pos = 0;
     while (pos < content.size()) {
-        std::size_t end = content.find('\r', pos);
+        std::size_t end = content.find_first_of("\r\n", pos);
         if (end == std::string_view::npos) end = content.size();
         lines.emplace_back(content.substr(pos, end - pos));
         pos = end + 1;
-        if (end < content.size() && pos < content.size() && content[pos] == '\n') ++pos;
+        if (end < content.size() && content[end] == '\r' && pos < content.size() && content[pos] == '\n') ++pos;
     }
     return lines;
 }
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t valueLength = data[0] % 16;
     if (size - 1 < valueLength) return 0;
     const std::string value(reinterpret_cast<const char*>(data) + 1, valueLength);
-    if (value.find('\r') != std::string::npos) return 0;
+    if (value.find_first_of("\r\n") != std::string::npos) return 0;
     const std::string_view content(reinterpret_cast<const char*>(data) + 1 + valueLength,
                                    size - 1 - valueLength);
 

@@ -8,31 +8,40 @@
 namespace sd {
 namespace {
 
-TEST(OpenFile, CommandLineByExtension) {
-    const struct { const char* file; const char* associated; const char* line; } cases[] = {
-        {"C:\\GAMES\\DOOM.exe", "", "C:\\GAMES\\DOOM.exe"},
-        {"run.bat", "x", "run.bat"},
-        {"cmd.com", "", "cmd.com"},
-        {"GAME.EXE", "C:\\WINDOWS\\notepad.exe", "C:\\WINDOWS\\notepad.exe GAME.EXE"},
-        {"readme.txt", "", "notepad readme.txt"},
-        {"exe", "", "notepad exe"},
-        {"C:\\My Docs\\a b.doc", "C:\\Word\\word.exe", "C:\\Word\\word.exe C:\\My Docs\\a b.doc"},
+// What the user is told (the unquoted line) and what is started: a program with a folder as
+// exactly that file, quoted where it holds blanks; a document as one quoted argument.
+TEST(OpenFile, ToldLineAndStartedProgramByExtension) {
+    const struct { const char* file; const char* associated; const char* told; const char* app; const char* line; } cases[] = {
+        {"C:\\GAMES\\DOOM.exe", "", "C:\\GAMES\\DOOM.exe", "C:\\GAMES\\DOOM.exe", "C:\\GAMES\\DOOM.exe"},
+        {"C:\\My Games\\run.bat", "x", "C:\\My Games\\run.bat", "", "\"C:\\My Games\\run.bat\""},
+        {"my game.com", "", "my game.com", "", "\"my game.com\""},
+        {"C:\\Program Files\\G\\g.exe", "", "C:\\Program Files\\G\\g.exe", "C:\\Program Files\\G\\g.exe",
+         "\"C:\\Program Files\\G\\g.exe\""},
+        {"GAME.EXE", "C:\\WINDOWS\\notepad.exe", "C:\\WINDOWS\\notepad.exe GAME.EXE",
+         "C:\\WINDOWS\\notepad.exe", "C:\\WINDOWS\\notepad.exe \"GAME.EXE\""},
+        {"exe", "", "notepad exe", "", "notepad \"exe\""},
+        {"C:\\My Docs\\a b.doc", "C:\\Program Files\\Word\\word.exe",
+         "C:\\Program Files\\Word\\word.exe C:\\My Docs\\a b.doc", "C:\\Program Files\\Word\\word.exe",
+         "\"C:\\Program Files\\Word\\word.exe\" \"C:\\My Docs\\a b.doc\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
-        EXPECT_EQ(OpenFileCommandLine(c.file, c.associated), c.line);
+        EXPECT_EQ(OpenFileCommandLine(c.file, c.associated), c.told);
+        const ProgramStart start = OpenFileStart(c.file, c.associated);
+        EXPECT_EQ(start.application, c.app);
+        EXPECT_EQ(start.commandLine, c.line);
     }
 }
 
-TEST(OpenFile, ReportsAProgramThatDoesNotStart) {
+TEST(OpenFile, ReportsAProgramThatDoesNotStartByItsUnquotedLine) {
     test::FakePlatform fake;
     Program program{fake};
-    fake.unstartable.insert("C:\\gone.exe");
-    OpenFile(program, "C:\\gone.exe");
+    fake.unstartable.insert("\"C:\\My Games\\gone.exe\"");
+    OpenFile(program, "C:\\My Games\\gone.exe");
     OpenFile(program, "");
     ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text, "File C:\\gone.exe not found");
-    EXPECT_EQ(fake.log, (std::vector<std::string>{"Start C:\\gone.exe", "Message SwiftDash"}));
+    EXPECT_EQ(fake.messages[0].text, "File C:\\My Games\\gone.exe not found");
+    EXPECT_EQ(fake.log.size(), 2u);
 }
 
 TEST(StartUpItems, OpensTheNonEmptyItemsInOrderThenTheFolder) {
@@ -41,7 +50,7 @@ TEST(StartUpItems, OpensTheNonEmptyItemsInOrderThenTheFolder) {
     fake.settings = {{"StartUpItem0", "a.exe"}, {"StartUpItem1", ""}, {"StartUpItem2", " "},
                      {"StartUpFolder", "C:\\Program Files\\Games"}};
     LaunchStartUpItems(program);
-    EXPECT_EQ(fake.log, (std::vector<std::string>{"Start a.exe", "Start notepad  ",
+    EXPECT_EQ(fake.log, (std::vector<std::string>{"Start a.exe", "Start notepad \" \"",
                                                   "Start explorer C:\\Program Files\\Games"}));
 }
 

@@ -24,6 +24,7 @@ struct Fixture {
     Fixture() {
         fake.files[kIni] = kBoot;
         fake.settings["DisableSwitchMessage"] = "1";
+        fake.settings["UnfinishedShellStarts"] = "2";
         program.vars.ProgramDir = "C:\\WINDOWS";
         program.vars.ExeName = "SwiftDash";
         program.vars.ShellMode = true;
@@ -39,6 +40,8 @@ TEST(SessionCommands, ShellLineThenSessionEndThenQuitInThatOrder) {
         EXPECT_TRUE(RunSessionCommand(f.program, command.id));
         std::vector<std::string> expected;
         if (command.confirmation) expected.push_back("Message SwiftDash");
+        const bool self = command.shell == ShellChoice::Self;
+        if (self) expected.push_back("WriteSetting UnfinishedShellStarts");
         if (command.end) expected.push_back("EndSession " + std::to_string(static_cast<unsigned>(*command.end)));
         expected.insert(expected.end(), {"ServiceProcess 0", "EndProcess"});
         EXPECT_EQ(f.fake.log, expected);
@@ -46,6 +49,8 @@ TEST(SessionCommands, ShellLineThenSessionEndThenQuitInThatOrder) {
                             : command.shell == ShellChoice::Self   ? "SwiftDash"
                                                                    : "Explorer.exe";
         EXPECT_EQ(f.fake.files[kIni], std::string("[boot]\r\nshell=") + shell + "\r\n");
+        // A switch into shell mode forgets the crash-loop guard's count; nothing else does.
+        EXPECT_EQ(f.fake.settings["UnfinishedShellStarts"], self ? "0" : "2");
     }
 }
 

@@ -12,7 +12,7 @@ namespace {
 const std::string kIni = "C:\\WINDOWS\\system.ini";
 const std::string kTemp = "C:\\WINDOWS\\temp11.tmp";
 const std::string kOld = "[boot]\r\nshell=Explorer.exe\r\nmouse.drv=mouse.drv\n\r\n[386Enh]\r\nShell=x";
-const std::string kNew = "[boot]\r\nshell=SwiftDash\r\nmouse.drv=mouse.drv\n\r\n[386Enh]\r\nshell=SwiftDash\r\n";
+const std::string kNew = "[boot]\r\nshell=SwiftDash\r\nmouse.drv=mouse.drv\r\n\r\n[386Enh]\r\nshell=SwiftDash\r\n";
 
 struct SetShellTest : ::testing::TestWithParam<bool> {
     SetShellTest() {
@@ -32,23 +32,21 @@ TEST_P(SetShellTest, ReplacesTheFileAndLeavesNoTempBehind) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST_P(SetShellTest, MissingFileShowsTheStopBoxAndCreatesNothing) {
-    fake.files.clear();
-    SetShell(program, "explorer.exe");
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text,
-              "Unable to find system.ini file. Please make sure you are running SwiftDash from "
-              "windows directory.");
-    EXPECT_EQ(fake.messages[0].title, "SwiftDash");
-    EXPECT_EQ(fake.messages[0].icon, MsgIcon::Stop);
-    EXPECT_TRUE(fake.files.empty());
-}
-
-TEST_P(SetShellTest, MissingFolderShowsTheStopBox) {
-    program.vars.ProgramDir = "C:\\NOWHERE";
-    SetShell(program, "explorer.exe");
-    EXPECT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.files[kIni], kOld);
+TEST_P(SetShellTest, MissingFileOrFolderShowsTheStopBoxAndCreatesNothing) {
+    for (const char* folder : {"C:\\WINDOWS", "C:\\NOWHERE"}) {
+        SCOPED_TRACE(folder);
+        test::FakePlatform empty;
+        Program p{empty};
+        p.vars.ProgramDir = folder;
+        SetShell(p, "explorer.exe");
+        ASSERT_EQ(empty.messages.size(), 1u);
+        EXPECT_EQ(empty.messages[0].text,
+                  "Unable to find system.ini file. Please make sure you are running SwiftDash from "
+                  "windows directory.");
+        EXPECT_EQ(empty.messages[0].title, "SwiftDash");
+        EXPECT_EQ(empty.messages[0].icon, MsgIcon::Stop);
+        EXPECT_TRUE(empty.files.empty());
+    }
 }
 
 TEST_P(SetShellTest, ReadOnlyFileStaysExactlyAsItWas) {

@@ -19,10 +19,10 @@ struct AppFixture {
     }
     ~AppFixture() { ClearSettings(); }
 
-    // Runs the load handler as WinMain would.
-    App& Load(const std::string& arguments) {
+    // Runs the load handler as WinMain would; dpi 0 is the screen's.
+    App& Load(const std::string& arguments, int dpi = 0) {
         platform.arguments = arguments;
-        app = std::make_unique<App>(platform, GetModuleHandleA(nullptr));
+        app = std::make_unique<App>(platform, GetModuleHandleA(nullptr), dpi);
         app->main.Create();
         app->main.Form_Load();
         return *app;

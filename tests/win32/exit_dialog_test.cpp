@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
+#include "captions_fit.h"
 #include "session/frm_exit_controls.h"
-#include "ui/controls.h"
 
 namespace sd {
 namespace {
@@ -22,88 +22,35 @@ struct ExitDialog : ::testing::Test, test::AppFixture {
     std::string Ini() { return folder.Read("system.ini"); }
 };
 
-TEST_F(ExitDialog, ControlsStandWhereTheTableSaysInTabOrder) {
-    HWND dialog = app->exit.hwnd();
-    char text[64];
-    GetWindowTextA(dialog, text, sizeof text);
-    EXPECT_STREQ(text, "Exit SwiftDash");
-    RECT client;
-    GetClientRect(dialog, &client);
-    EXPECT_EQ(client.right, TwipsToPixels(kExitClientWidthTwips, app->host.dpi()));
-    EXPECT_EQ(client.bottom, TwipsToPixels(kExitClientHeightTwips, app->host.dpi()));
-    EXPECT_EQ(GetWindowLongA(dialog, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
-
-    int lastTab = -1;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const int index = GetDlgCtrlID(child) - kFirstControlId;
-        ASSERT_GE(index, 0);
-        const ControlSpec& control = kExitControls[index];
-        SCOPED_TRACE(control.name);
-        GetWindowTextA(child, text, sizeof text);
-        EXPECT_STREQ(text, control.caption);
-        RECT rect;
-        GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-        const RECT expected = ControlRect(kExitControls, index, app->host.dpi());
-        EXPECT_TRUE(EqualRect(&rect, &expected));
-        EXPECT_GE(control.tabIndex, lastTab);  // the z-order is the tab order
-        lastTab = control.tabIndex;
-    }
+TEST_F(ExitDialog, OpensWithReturnToWindowsSelectedOkInFocusAndEveryCaptionShown) {
     EXPECT_EQ(SendMessageA(Control("optLogoffWindows"), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(GetFocus(), Control("cmdOK"));
-    EXPECT_EQ(LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0)), GetDlgCtrlID(Control("cmdOK")));
+    EXPECT_EQ(LOWORD(SendMessageA(app->exit.hwnd(), DM_GETDEFID, 0, 0)), GetDlgCtrlID(Control("cmdOK")));
+    test::ExpectCaptionsFit(app->exit.hwnd());
 }
 
-TEST_F(ExitDialog, EachOptionRunsItsCommandOnOkAndOnDoubleClick) {
+TEST_F(ExitDialog, OkRunsTheSelectedOptionsCommandAndADoubleClickSelectsAndRuns) {
     const struct { const char* option; const char* shell; const char* end; } cases[] = {
         {"optLogoffWindows", "explorer.exe", "EndSession 0"},
         {"optShutDown", "explorer.exe", "EndSession 1"},
         {"optRestart", "explorer.exe", "EndSession 2"},
         {"optRestartInSwiftDashMode", "SwiftDash", "EndSession 2"},
     };
-    for (bool doubleClick : {false, true}) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(std::string(c.option) + (doubleClick ? " double-clicked" : " OK"));
-            folder.Write("system.ini", "[boot]\r\nshell=Explorer.exe\r\n");
-            platform.log.clear();
-            app->exit.Show();
-            if (doubleClick) {
-                SendMessageA(app->exit.hwnd(), WM_COMMAND,
-                             MAKEWPARAM(GetDlgCtrlID(Control(c.option)), BN_DOUBLECLICKED),
-                             reinterpret_cast<LPARAM>(Control(c.option)));
-            } else {
-                Select(c.option);
-                app->exit.cmdOK_Click();
-            }
-            EXPECT_EQ(Ini(), std::string("[boot]\r\nshell=") + c.shell + "\r\n");
-            EXPECT_EQ(platform.log, (std::vector<std::string>{c.end, "ServiceProcess 0", "EndProcess"}));
-        }
-    }
-}
-
-TEST_F(ExitDialog, CloseSwiftDashAskedNoUnloadsAndYesQuitsWithoutEndingTheSession) {
-    for (bool doubleClick : {false, true}) {
-        SCOPED_TRACE(doubleClick ? "double-click" : "OK");
-        app->exit.Show();
-        platform.answers.push_back(MsgAnswer::No);
-        if (doubleClick) {
-            app->exit.Option_DblClick(ControlIndex(kExitControls, "optCloseSwiftDash"));
-        } else {
-            Select("optCloseSwiftDash");
-            app->exit.cmdOK_Click();
-        }
-        EXPECT_FALSE(app->exit.IsLoaded());
-        EXPECT_TRUE(IsWindowEnabled(app->main.hwnd()));
-        EXPECT_EQ(Ini(), "[boot]\r\nshell=Explorer.exe\r\n");
-        EXPECT_EQ(platform.messages.back().text, "Are you sure you want to close SwiftDash?");
-        EXPECT_EQ(platform.messages.back().buttons, MsgButtons::YesNo);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.option);
+        folder.Write("system.ini", "[boot]\r\nshell=Explorer.exe\r\n");
+        platform.log.clear();
+        Select(c.option);
+        app->exit.cmdOK_Click();
+        EXPECT_EQ(Ini(), std::string("[boot]\r\nshell=") + c.shell + "\r\n");
+        EXPECT_EQ(platform.log, (std::vector<std::string>{c.end, "ServiceProcess 0", "EndProcess"}));
     }
     platform.log.clear();
-    app->exit.Show();
-    Select("optCloseSwiftDash");
-    app->exit.cmdOK_Click();  // answered Yes
-    EXPECT_EQ(Ini(), "[boot]\r\nshell=explorer.exe\r\n");
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"Message SwiftDash", "ServiceProcess 0", "EndProcess"}));
+    Select("optLogoffWindows");
+    SendMessageA(app->exit.hwnd(), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(Control("optRestart")), BN_DOUBLECLICKED),
+                 reinterpret_cast<LPARAM>(Control("optRestart")));
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"EndSession 2", "ServiceProcess 0", "EndProcess"}));
 }
 
 TEST_F(ExitDialog, CancelCloseBoxAndEscape) {
@@ -120,15 +67,6 @@ TEST_F(ExitDialog, CancelCloseBoxAndEscape) {
     EXPECT_TRUE(IsWindowEnabled(app->main.hwnd()));
     EXPECT_TRUE(platform.log.empty());
     EXPECT_EQ(Ini(), "[boot]\r\nshell=Explorer.exe\r\n");
-}
-
-TEST_F(ExitDialog, MissingSystemIniStillRestarts) {
-    DeleteFileA(folder.File("system.ini").c_str());
-    Select("optRestart");
-    app->exit.cmdOK_Click();
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"Message SwiftDash", "EndSession 2",
-                                                      "ServiceProcess 0", "EndProcess"}));
-    EXPECT_EQ(platform.messages[0].icon, MsgIcon::Stop);
 }
 
 }  // namespace

@@ -50,7 +50,9 @@ std::string Win32Platform::BrowseForFile(WindowHandle owner, const BrowseFileReq
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = file;
     ofn.nMaxFile = sizeof file;
-    ofn.lpstrInitialDir = request.initialDir.empty() ? nullptr : request.initialDir.c_str();
+    // A folder too long for the dialog's MAX_PATH buffers leaves the choice to the dialog.
+    const bool useDir = !request.initialDir.empty() && request.initialDir.size() < MAX_PATH;
+    ofn.lpstrInitialDir = useDir ? request.initialDir.c_str() : nullptr;
     ofn.lpstrTitle = request.title.c_str();
     ofn.Flags = request.flags;
     return getOpenFileName(&ofn) ? std::string(file) : std::string();
@@ -70,7 +72,7 @@ std::string Win32Platform::BrowseForFolder(WindowHandle owner, const std::string
     info.ulFlags = BIF_RETURNONLYFSDIRS;
     LPITEMIDLIST items = browse(&info);
     if (!items) return {};
-    char path[MAX_PATH + 1] = {};
+    char path[MAX_PATH + 1] = {};  // SHGetPathFromIDListA writes at most MAX_PATH characters
     std::string chosen = pathOf(items, path) ? std::string(path) : std::string();
     // CoTaskMemFree is Windows 2000 and later; the shell's allocator frees on every system.
     IMalloc* malloc = nullptr;

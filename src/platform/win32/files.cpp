@@ -52,6 +52,9 @@ std::optional<std::string> Win32Platform::ReadFileBytes(const std::string& path)
 }
 
 bool Win32Platform::WriteFileBytes(const std::string& path, const std::string& bytes) {
+    // A file left read-only, hidden or system refuses CREATE_ALWAYS with normal attributes:
+    // what stands under the name is replaced whole.
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;

@@ -1,4 +1,4 @@
-// Win32 platform: the process, its instance test, task-list registration and the session end.
+// Win32 platform: the process, instance test, task-list registration, Shift key, session end.
 #include <windows.h>
 
 #include "platform/win32/lazy_library.h"
@@ -66,6 +66,9 @@ void Win32Platform::SetServiceProcess(bool registered) {
 }
 
 void Win32Platform::EndProcess() { ExitProcess(0); }
+
+// At start-up no input has reached this thread's queue yet, so GetKeyState would say "up".
+bool Win32Platform::ShiftKeyDown() { return (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0; }
 
 namespace {
 

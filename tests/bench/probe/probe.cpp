@@ -1,5 +1,6 @@
 // bench_probe: the benchmark's eyes inside the prefix; answers, per line on stdin, what Wine
-// knows of the process owning a window: GUI resources, memory counters and its windows.
+// knows of the process owning a window (GUI resources, memory counters, windows), and ends
+// a program as a log-off does.
 #include <windows.h>
 #include <psapi.h>
 
@@ -81,6 +82,27 @@ void Info(const char* className) {
     std::printf(" top=%d all=%d msgonly=%d\n", count.topLevel, count.all, CountMessageOnly(pid));
 }
 
+// Whether a popup menu is on screen (Wine keeps hidden menu windows around).
+void Popup() {
+    for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, "#32768", nullptr));) {
+        if (IsWindowVisible(hwnd)) {
+            std::printf("found\n");
+            return;
+        }
+    }
+    std::printf("none\n");
+}
+
+// Ends a program as a log-off does: WM_ENDSESSION to its window (a shell then ends itself).
+void EndSession(const char* className) {
+    HWND hwnd = FindWindowA(className, nullptr);
+    DWORD_PTR result = 0;
+    if (hwnd)
+        SendMessageTimeoutA(hwnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                            &result);
+    std::printf(hwnd ? "sent\n" : "none\n");
+}
+
 }  // namespace
 
 int main() {
@@ -89,6 +111,10 @@ int main() {
         line[std::strcspn(line, "\r\n")] = '\0';
         if (!std::strncmp(line, "info ", 5))
             Info(line + 5);
+        else if (!std::strcmp(line, "popup"))
+            Popup();
+        else if (!std::strncmp(line, "endsession ", 11))
+            EndSession(line + 11);
         else if (!std::strcmp(line, "quit"))
             break;
         else

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -132,8 +133,9 @@ int Usage() {
                  "  info TITLE [CLASS] | controls TITLE [CLASS] | msgbox TITLE [MS] |\n"
                  "  click TITLE BUTTON | answer TITLE BUTTON [MS] | post TITLE MSG WPARAM LPARAM |\n"
                  "  dblclick TITLE TEXT | keys TITLE VK | menu [MS] | getreg NAME | setreg NAME DATA |\n"
-                 "  delreg | exists PATH | windows | type TITLE CONTROL HEXBYTES |\n"
-                 "  where TITLE CONTROL | tip [MS] | usage CLASS | cycle MAINCLASS TITLE N\n");
+                 "  delreg | exists PATH | windows | trayicons | traylost |\n"
+                 "  type TITLE CONTROL HEXBYTES | where TITLE CONTROL | tip [MS] | usage CLASS |\n"
+                 "  cycle MAINCLASS TITLE N\n");
     return 2;
 }
 
@@ -230,9 +232,10 @@ int main(int argc, char** argv) {
         const int timeout = std::atoi(Arg(argc, argv, 2, "20000"));
         HWND popup = WaitFor("", "#32768", timeout, true);
         if (!popup) return 1;
+        PrintWindow("", popup, nullptr);
+        // Another process's menu items cannot be read under Wine: only the popup then.
         HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
-        if (!menu) return 1;
-        PrintMenu(menu, 0);
+        if (menu) PrintMenu(menu, 0);
         return 0;
     }
     if (command == "getreg" || command == "setreg" || command == "delreg") {
@@ -335,6 +338,25 @@ int main(int argc, char** argv) {
                 Sleep(10);
             }
         }
+    if (command == "trayicons") {  // the icons of Wine's notification area, on the screen
+        HWND tray = FindTopLevel("Wine System Tray", "__winex11_standalone_tray");
+        if (!tray) tray = FindTopLevel("", "Shell_TrayWnd");
+        if (tray)
+            for (HWND child : Children(tray))
+                if (ClassOf(child).find("tray_icon") != std::string::npos && IsWindowVisible(child))
+                    PrintWindow("icon ", child, nullptr);
+        return 0;
+    }
+    if (command == "traylost") {  // a notification area rebuilt: our icon gone, then the news
+        HWND main = FindTopLevel("SwiftDash", "SwiftDashMain");
+        HWND iconPic = main ? FindWindowExA(main, nullptr, "SwiftDashIconPic", nullptr) : nullptr;
+        if (!iconPic) return 1;
+        NOTIFYICONDATAA data = {};
+        data.cbSize = 88;
+        data.hWnd = iconPic;
+        data.uID = 1;
+        Shell_NotifyIconA(NIM_DELETE, &data);
+        SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         return 0;
     }
     if (command == "windows") {

@@ -1,0 +1,43 @@
+// The memory texts of the System Information window.
+#include <gtest/gtest.h>
+
+#include "info_windows/memory_texts.h"
+
+namespace sd {
+namespace {
+
+constexpr std::uint64_t kMB = 1048576;
+
+TEST(MemoryTexts, LoadIsABlankTheNumberAndPercentOrZeroAlone) {
+    EXPECT_EQ(MemoryLoadText(37), " 37%");
+    EXPECT_EQ(MemoryLoadText(100), " 100%");
+    EXPECT_EQ(MemoryLoadText(0), "0");
+}
+
+TEST(MemoryTexts, MegabytesToTwoDecimalsWithoutSurplusDigits) {
+    const struct { std::uint64_t bytes; const char* text; } cases[] = {
+        {64 * kMB, " 64 MB"},
+        {63 * kMB + kMB / 2, " 63.5 MB"},
+        {63 * kMB + kMB / 8, " 63.13 MB"},  // 63.125: a tie goes away from zero
+        {1023 * kMB + kMB * 99 / 100 + 1, " 1023.99 MB"},
+        {kMB / 2, " .5 MB"},
+        {kMB * 5 / 100 + 1, " .05 MB"},
+        {kMB - 1, " 1 MB"},                 // 0.999999 rounds up to a whole
+        {kMB * 5 / 1000 + 1, " .01 MB"},    // just past the half hundredth
+        {0, "0"},
+        {8ull << 30, " 8192 MB"},           // past what 32 bits hold
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        ASSERT_TRUE(MegabyteText(c.bytes).has_value());
+        EXPECT_EQ(*MegabyteText(c.bytes), c.text);
+    }
+}
+
+TEST(MemoryTexts, ACountThatRoundsToNothingHasNoText) {
+    EXPECT_FALSE(MegabyteText(1).has_value());
+    EXPECT_FALSE(MegabyteText(kMB * 5 / 1000).has_value());  // 0.00499 MB
+}
+
+}  // namespace
+}  // namespace sd
