@@ -2,9 +2,9 @@
 // and class, reads their controls, clicks buttons, answers message boxes, reads popup menus
 // and the settings key, and prints what it saw as key=value lines.
 #include <windows.h>
+#include <shellapi.h>
 #include <commctrl.h>
 #include <psapi.h>
-#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -50,8 +50,6 @@ HWND WaitFor(const char* title, const char* className, int timeoutMs, bool visib
     }
 }
 
-// What the window shows, asked of the window itself: another process's GetWindowText reads
-// only the creation title, not what was typed into a text box since.
 std::string Text(HWND hwnd) {
     char text[1024] = {};
     DWORD_PTR length = 0;
@@ -271,6 +269,27 @@ int main(int argc, char** argv) {
     if (command == "exists") {
         return GetFileAttributesA(title) == INVALID_FILE_ATTRIBUTES ? 1 : 0;
     }
+    if (command == "trayicons") {  // the icons of Wine's notification area, on the screen
+        HWND tray = FindTopLevel("Wine System Tray", "__winex11_standalone_tray");
+        if (!tray) tray = FindTopLevel("", "Shell_TrayWnd");
+        if (tray)
+            for (HWND child : Children(tray))
+                if (ClassOf(child).find("tray_icon") != std::string::npos && IsWindowVisible(child))
+                    PrintWindow("icon ", child, nullptr);
+        return 0;
+    }
+    if (command == "traylost") {  // a notification area rebuilt: our icon gone, then the news
+        HWND main = FindTopLevel("SwiftDash", "SwiftDashMain");
+        HWND iconPic = main ? FindWindowExA(main, nullptr, "SwiftDashIconPic", nullptr) : nullptr;
+        if (!iconPic) return 1;
+        NOTIFYICONDATAA data = {};
+        data.cbSize = 88;
+        data.hWnd = iconPic;
+        data.uID = 1;
+        Shell_NotifyIconA(NIM_DELETE, &data);
+        SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        return 0;
+    }
     if (command == "type") {  // replaces a text box's text, one typed character at a time
         HWND hwnd = FindTopLevel(title, "*");
         HWND control = hwnd ? ChildWithText(hwnd, Arg(argc, argv, 3, "")) : nullptr;
@@ -338,25 +357,6 @@ int main(int argc, char** argv) {
                 Sleep(10);
             }
         }
-    if (command == "trayicons") {  // the icons of Wine's notification area, on the screen
-        HWND tray = FindTopLevel("Wine System Tray", "__winex11_standalone_tray");
-        if (!tray) tray = FindTopLevel("", "Shell_TrayWnd");
-        if (tray)
-            for (HWND child : Children(tray))
-                if (ClassOf(child).find("tray_icon") != std::string::npos && IsWindowVisible(child))
-                    PrintWindow("icon ", child, nullptr);
-        return 0;
-    }
-    if (command == "traylost") {  // a notification area rebuilt: our icon gone, then the news
-        HWND main = FindTopLevel("SwiftDash", "SwiftDashMain");
-        HWND iconPic = main ? FindWindowExA(main, nullptr, "SwiftDashIconPic", nullptr) : nullptr;
-        if (!iconPic) return 1;
-        NOTIFYICONDATAA data = {};
-        data.cbSize = 88;
-        data.hWnd = iconPic;
-        data.uID = 1;
-        Shell_NotifyIconA(NIM_DELETE, &data);
-        SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         return 0;
     }
     if (command == "windows") {
