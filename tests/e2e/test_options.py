@@ -41,7 +41,7 @@ class Options(PrefixTest):
         self.assertEqual(self.prefix.driver("tip")[1][0]["text"], text)
         self.prefix.screenshot(name)
 
-    def test_stored_values_browse_cancel_then_typed_edits_on_each_tab(self):
+    def test_stored_values_browse_cancelled_escape_then_typed_edits_on_each_tab(self):
         p = self.prefix
         for key, value in STORED.items():
             p.set_setting(key, value)
@@ -56,12 +56,7 @@ class Options(PrefixTest):
         p.window("Browse", "#32770")
         p.answer("Browse", "Cancel")
         p.driver("gone", "Browse", "#32770", "20000")
-        p.driver("click", "Options", browse)
-        p.window("Browse", "#32770")
-        self.xdotool("sleep", "1.5", "type", "--delay", "30", "C:\\windows\\notepad.exe")  # the file name
-        self.xdotool("key", "Return")
-        eventually(lambda: self.boxes()["StartUpItem0"]["text"] == "C:\\windows\\notepad.exe",
-                   what="the chosen file in the box")
+        self.assertEqual(self.boxes()["StartUpItem0"]["text"], STORED["StartUpItem0"])
         self.type("ExplorerPath", "changed")
         self.xdotool("key", "Escape")
         wait_exit(proc)

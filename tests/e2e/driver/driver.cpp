@@ -293,13 +293,14 @@ int main(int argc, char** argv) {
     if (command == "type") {  // replaces a text box's text, one typed character at a time
         HWND hwnd = FindTopLevel(title, "*");
         HWND control = hwnd ? ChildWithText(hwnd, Arg(argc, argv, 3, "")) : nullptr;
-        if (control && ClassOf(control) == "ComboBox") control = GetWindow(control, GW_CHILD);
         if (!control) return 1;
+        const std::string hex = Arg(argc, argv, 4, "");
+        std::string text;
+        for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+            text += static_cast<char>(std::strtoul(hex.substr(i, 2).c_str(), nullptr, 16));
         PostMessageA(control, EM_SETSEL, 0, -1);
         PostMessageA(control, WM_CHAR, VK_BACK, 1);
-        const std::string hex = Arg(argc, argv, 4, "");
-        for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-            PostMessageA(control, WM_CHAR, std::strtoul(hex.substr(i, 2).c_str(), nullptr, 16), 1);
+        for (unsigned char c : text) PostMessageA(control, WM_CHAR, c, 1);
         return 0;
     }
     if (command == "where") {  // the screen point at the middle of a control
