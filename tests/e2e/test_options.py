@@ -23,6 +23,12 @@ class Options(PrefixTest):
         subprocess.run(["xdotool", *args], env={**os.environ, "DISPLAY": self.prefix.env["DISPLAY"]},
                        check=True)
 
+    def keys(self, *keys):
+        """Real keys to the dialog, given the X keyboard first: after a modal dialog closed,
+        Wine without a window manager may have left the X focus elsewhere."""
+        self.xdotool("search", "--onlyvisible", "--name", "^Options$", "windowfocus", "sleep", "0.3",
+                     "key", *keys)
+
     def controls(self):
         return [c for c in self.prefix.driver("controls", "Options")[1] if c.get("tag") == "control"]
 
@@ -58,7 +64,7 @@ class Options(PrefixTest):
         p.driver("gone", "Browse", "#32770", "20000")
         self.assertEqual(self.boxes()["StartUpItem0"]["text"], STORED["StartUpItem0"])
         self.type("ExplorerPath", "changed")
-        self.xdotool("key", "Escape")
+        self.keys("Escape")
         wait_exit(proc)
         self.assertEqual({k: p.setting(k) for k in STORED}, STORED)
 
@@ -72,20 +78,20 @@ class Options(PrefixTest):
             self.type(key, edits[key])
         self.tooltip_and_screenshot("StartUp programs", "Specify which programs SwiftDsh should open "
                                     "at start-up", "options-startup")
-        self.xdotool("key", "ctrl+Tab")
+        self.keys("ctrl+Tab")
         eventually(lambda: self.boxes()["DoubleClickOpenFile"]["visible"] == "1", what="the General tab")
         self.assertEqual(self.boxes()["StartUpItem0"]["visible"], "0")
         p.driver("click", "Options", "Open file:")
         self.type("DoubleClickOpenFile", edits["DoubleClickOpenFile"])
         self.tooltip_and_screenshot("Open file:", "Opens the file specified below", "options-general")
-        self.xdotool("key", "ctrl+Tab")
+        self.keys("ctrl+Tab")
         eventually(lambda: self.boxes()["ExplorerPath"]["visible"] == "1", what="the Paths tab")
         for key in BOX_KEYS[5:]:
             self.type(key, edits[key])
         self.tooltip_and_screenshot("Path to Explorer:", "By default, SwiftDash uses Windows explorer, if "
                                     "you want to use other software, specify the EXE file below", "options-paths")
         eventually(lambda: self.boxes()["ExplorerPath"]["text"] == edits["ExplorerPath"], what="typed")
-        self.xdotool("key", "Return")
+        self.keys("Return")
         wait_exit(proc)
         expected = dict(STORED, DoubleClickOnMainWindow="5", **edits)
         self.assertEqual({k: p.setting(k).encode("latin-1") for k in STORED},
