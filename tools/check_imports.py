@@ -45,9 +45,9 @@ KNOWN_ON_95 = {
         GetFocus GetForegroundWindow GetKeyState GetMenuItemCount GetMessageA GetParent GetSubMenu
         GetSysColor GetSysColorBrush GetSystemMetrics GetWindow GetWindowLongA GetWindowRect
         GetWindowTextA GetWindowTextLengthA InflateRect InsertMenuItemA InvalidateRect
-        IsDialogMessageA IsWindow IsWindowEnabled IsWindowVisible KillTimer LoadBitmapA
+        IsChild IsDialogMessageA IsWindow IsWindowEnabled IsWindowVisible KillTimer LoadBitmapA
         LoadCursorA LoadIconA LoadImageA MapWindowPoints MessageBeep MessageBoxA MoveWindow
-        OffsetRect PostMessageA PostQuitMessage PtInRect RegisterClassA RegisterWindowMessageA
+        OffsetRect PostMessageA PostQuitMessage PtInRect RedrawWindow RegisterClassA RegisterWindowMessageA
         ReleaseCapture ReleaseDC ScreenToClient SendMessageA SetCapture SetCursor SetFocus
         SetForegroundWindow SetRect SetTimer SetWindowLongA SetWindowPos SetWindowTextA ShowWindow
         SystemParametersInfoA TrackPopupMenu TranslateMessage UnionRect UpdateWindow

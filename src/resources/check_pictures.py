@@ -99,6 +99,28 @@ def check_icon(name, data):
         fault(name, "no 32x32 4-bpp image")
 
 
+# 16-colour pictures: name: size. Their background is the light grey of a button face.
+BITMAPS_16_COLOURS = {"browse.bmp": (16, 16)}
+
+
+def check_bitmap4(name, data, want_size):
+    if data[:2] != b"BM" or struct.unpack_from("<I", data, 2)[0] != len(data):
+        return fault(name, "not a BMP, or its file size field is wrong")
+    offset = struct.unpack_from("<I", data, 10)[0]
+    width, height, bits = info_header(name, data, 14)
+    if (width, height) != want_size or bits != 4:
+        return fault(name, f"{width}x{height} at {bits} bpp, want {want_size[0]}x{want_size[1]} at 4")
+    palette = [tuple(data[54 + 4 * i + j] for j in (2, 1, 0)) for i in range(16)]
+    if palette != VGA:
+        fault(name, "does not use the standard VGA palette")
+    stride = ((width * 4 + 31) // 32) * 4
+    if offset != 54 + 64 or offset + stride * height > len(data):
+        return fault(name, "pixel data is misplaced or cut short")
+    corners = {(data[offset + y * stride] >> 4) for y in (0, height - 1)}
+    if corners != {VGA.index((192, 192, 192))}:
+        fault(name, "the left corners are not the light grey background")
+
+
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     for name, (size, ink) in BITMAPS.items():
@@ -109,9 +131,12 @@ def main():
             check_icon(name, f.read())
     with open(os.path.join(folder, "about.bmp"), "rb") as f:
         check_about(f.read())
+    for name, size in BITMAPS_16_COLOURS.items():
+        with open(os.path.join(folder, name), "rb") as f:
+            check_bitmap4(name, f.read(), size)
     for line in faults:
         print(line, file=sys.stderr)
-    print(f"{len(BITMAPS) + len(ICONS) + 1} pictures checked, {len(faults)} faults")
+    print(f"{len(BITMAPS) + len(ICONS) + 1 + len(BITMAPS_16_COLOURS)} pictures checked, {len(faults)} faults")
     return 1 if faults else 0
 
 

@@ -268,6 +268,46 @@ def monitor_icon():
     return g
 
 
+# ---- browse button ----
+
+def bmp4_bytes(indices):
+    """4-bpp bottom-up BMP with the VGA palette: a 16-colour picture as Windows 95 draws it."""
+    height, width = len(indices), len(indices[0])
+    stride = ((width * 4 + 31) // 32) * 4
+    body = bytearray()
+    for row in reversed(indices):
+        line = bytearray((row[x] << 4) | row[x + 1] for x in range(0, width, 2))
+        body += line + bytes(stride - len(line))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, len(body), 2835, 2835, 16, 0)
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in VGA)
+    head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(palette) + len(body), 0, 0,
+                       14 + len(info) + len(palette))
+    return head + info + palette + bytes(body)
+
+
+def browse_picture():
+    """An open yellow folder with a small curved arrow above it, on light grey."""
+    OLIVE = 3
+    g = [[SILVER] * 16 for _ in range(16)]
+    # The arrow: an arc from the folder's mouth, bending right and pointing down at its end.
+    for x, y in ((9, 3), (9, 2), (9, 1), (10, 0), (11, 0), (12, 0), (13, 1), (13, 4),
+                 (11, 2), (12, 2), (13, 2), (14, 2), (15, 2), (12, 3), (13, 3), (14, 3)):
+        g[y][x] = BLACK
+    # The back of the folder with its tab, lit along the top and left.
+    fill(g, 1, 5, 4, 5, BLACK)
+    fill(g, 0, 6, 12, 14, BLACK)
+    fill(g, 1, 6, 4, 13, YELLOW)
+    fill(g, 5, 7, 11, 13, OLIVE)
+    fill(g, 1, 6, 4, 6, WHITE)
+    # The front flap, open: a slanted face leaning out to the right.
+    for y in range(9, 15):
+        left = 3 - (y - 9) * 3 // 5
+        right = left + 12
+        fill(g, left, y, right, y, BLACK if y in (9, 14) else YELLOW)
+        g[y][left], g[y][right] = BLACK, BLACK
+    return g
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else HERE
     files = {
@@ -278,6 +318,7 @@ def main():
         "close_hot.bmp": bmp_bytes(button(13, (0xE7, 0x79, 0x19), "close")),
         "swiftdash.ico": ico_bytes([disc_icon(32, GLYPHS_32, 2), disc_icon(16, GLYPHS_16, 1)]),
         "monitor.ico": ico_bytes([monitor_icon()]),
+        "browse.bmp": bmp4_bytes(browse_picture()),
     }
     files.update(about_files())
     for name, data in files.items():

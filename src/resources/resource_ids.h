@@ -12,3 +12,5 @@
 #define IDI_MONITOR 106
 // The About dialog's background.
 #define IDB_ABOUT 120
+// The open-folder picture of the Options dialog's browse buttons.
+#define IDB_BROWSE 121

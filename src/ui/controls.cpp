@@ -1,8 +1,14 @@
 // Creating child controls from a control table.
 #include "ui/controls.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <cstring>
 #include <numeric>
+#include <string>
+
+#include "platform/win32/lazy_library.h"
 
 namespace sd {
 
@@ -10,9 +16,9 @@ RECT ControlRect(std::span<const ControlSpec> table, int index, int dpi) {
     const ControlSpec& control = table[index];
     int left = control.left;
     int top = control.top;
-    if (control.parent != kNoParent) {
-        left += table[control.parent].left;
-        top += table[control.parent].top;
+    for (int parent = control.parent; parent != kNoParent; parent = table[parent].parent) {
+        left += table[parent].left;
+        top += table[parent].top;
     }
     RECT rect;
     rect.left = TwipsToPixels(left, dpi);
@@ -27,6 +33,7 @@ namespace {
 struct WindowKind {
     const char* className;
     DWORD style;
+    DWORD exStyle = 0;
 };
 
 WindowKind KindOf(const ControlSpec& control, bool firstOption) {
@@ -39,13 +46,39 @@ WindowKind KindOf(const ControlSpec& control, bool firstOption) {
             // BS_NOTIFY: an auto radio button reports double-clicks only with it.
             return {"BUTTON", static_cast<DWORD>(BS_AUTORADIOBUTTON | BS_NOTIFY | (firstOption ? WS_GROUP | WS_TABSTOP : 0))};
         case ControlKind::CommandButton: return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
-        case ControlKind::TextBox: return {"EDIT", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP};
-        case ControlKind::TabControl: return {"SysTabControl32", WS_TABSTOP};
+        case ControlKind::TextBox: return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+        case ControlKind::TabControl: return {WC_TABCONTROLA, WS_TABSTOP};
+        case ControlKind::GraphicalButton: return {"BUTTON", BS_PUSHBUTTON | BS_BITMAP | WS_TABSTOP};
     }
     return {"STATIC", 0};
 }
 
+// The tabs of a tab control, from its caption "First|Second|Third".
+void InsertTabs(HWND tabs, const char* captions) {
+    for (int index = 0;; ++index) {
+        const char* bar = std::strchr(captions, '|');
+        std::string caption(captions, bar ? bar - captions : std::strlen(captions));
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        SendMessageA(tabs, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
+        if (!bar) return;
+        captions = bar + 1;
+    }
+}
+
 }  // namespace
+
+bool LoadCommonControls() {
+    static bool loaded = false;
+    if (!loaded) {
+        // InitCommonControlsEx is absent from Windows 95 without an update.
+        auto init = LazyFunction<void(WINAPI*)()>("COMCTL32.DLL", "InitCommonControls");
+        if (init) init();
+        loaded = init != nullptr;
+    }
+    return loaded;
+}
 
 std::vector<HWND> CreateControls(HWND parent, const WindowHost& host,
                                  std::span<const ControlSpec> table) {
@@ -54,6 +87,9 @@ std::vector<HWND> CreateControls(HWND parent, const WindowHost& host,
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return table[a].tabIndex < table[b].tabIndex; });
     std::vector<HWND> windows(table.size(), nullptr);
+    if (std::any_of(table.begin(), table.end(),
+                    [](const ControlSpec& c) { return c.kind == ControlKind::TabControl; }))
+        LoadCommonControls();
     bool optionSeen = false;
     for (int index : order) {
         const ControlSpec& control = table[index];
@@ -64,14 +100,36 @@ std::vector<HWND> CreateControls(HWND parent, const WindowHost& host,
         // Every control but the option buttons starts a group, so arrow keys stay in theirs.
         const DWORD group = control.kind == ControlKind::OptionButton ? 0 : WS_GROUP;
         const DWORD style = WS_CHILD | group | kind.style | (control.visible ? WS_VISIBLE : 0);
+        const bool tabs = control.kind == ControlKind::TabControl;
         HWND window = CreateWindowExA(
-            0, kind.className, control.caption, style, rect.left, rect.top, rect.right - rect.left,
+            kind.exStyle, kind.className, tabs ? "" : control.caption, style, rect.left, rect.top, rect.right - rect.left,
             rect.bottom - rect.top, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))), host.instance(), nullptr);
         if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(host.dialogFont()), FALSE);
+        if (window && tabs) InsertTabs(window, control.caption);
         windows[index] = window;
     }
     return windows;
+}
+
+void ShowPage(std::span<const ControlSpec> table, const std::vector<HWND>& controls, int page) {
+    HWND tabs = nullptr;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (table[i].kind == ControlKind::TabControl) tabs = controls[i];
+        const int on = PageOf(table, static_cast<int>(i));
+        if (on >= 0) ShowWindow(controls[i], table[i].visible && on == page ? SW_SHOWNA : SW_HIDE);
+    }
+    if (!tabs) return;
+    if (SendMessageA(tabs, TCM_GETCURSEL, 0, 0) != page) SendMessageA(tabs, TCM_SETCURSEL, page, 0);
+    HWND focus = GetFocus();
+    if (focus && IsChild(GetParent(tabs), focus) && !IsWindowVisible(focus)) SetFocus(tabs);
+}
+
+void SelectOption(std::span<const ControlSpec> table, const std::vector<HWND>& controls, int index) {
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (table[i].kind == ControlKind::OptionButton && table[i].parent == table[index].parent)
+            SendMessageA(controls[i], BM_SETCHECK,
+                         static_cast<int>(i) == index ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 HWND ControlOf(const std::vector<HWND>& controls, std::span<const ControlSpec> table,

@@ -17,16 +17,28 @@ namespace sd {
 inline constexpr int kFirstControlId = 1000;
 constexpr int ControlId(int index) { return kFirstControlId + index; }
 
-// The control's rectangle in pixels, in its window's client coordinates (frames' children are
-// placed relative to their frame).
+// The control's rectangle in pixels, in its window's client coordinates (a container's children
+// are placed relative to it: a frame's to the frame, a tab control's to the tab control).
 RECT ControlRect(std::span<const ControlSpec> table, int index, int dpi);
 
 // Creates the controls in tab-index order (Windows' tab order is the z-order), controls that
 // take no focus first; the result is indexed like the table. Every control gets the host's
-// dialog font.
+// dialog font. All are children of `parent`: a frame or a tab control only places its own.
+// A table with a tab control loads the common controls first.
 std::vector<HWND> CreateControls(HWND parent, const WindowHost& host,
                                  std::span<const ControlSpec> table);
 
+// COMCTL32 with InitCommonControls, loaded on first use only (shell mode does without it);
+// false where it cannot be loaded.
+bool LoadCommonControls();
+
+// Shows the controls on tab `page` of the table's tab control and hides those on the others;
+// a focused control that goes out of sight hands the focus to the tab control.
+void ShowPage(std::span<const ControlSpec> table, const std::vector<HWND>& controls, int page);
+
+// Selects an option button and clears the others in its container, as one group whatever
+// their tab order.
+void SelectOption(std::span<const ControlSpec> table, const std::vector<HWND>& controls, int index);
 // The created control of that name (CreateControls' result for that table), or null.
 HWND ControlOf(const std::vector<HWND>& controls, std::span<const ControlSpec> table,
                std::string_view name);

@@ -39,6 +39,10 @@ bool WindowHost::PumpMessage() {
     MSG msg;
     if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return false;
     for (HWND dialog : dialogs_)
+        if ((msg.hwnd == dialog || IsChild(dialog, msg.hwnd)) &&
+            SendMessageA(dialog, kPreTranslateMessage, 0, reinterpret_cast<LPARAM>(&msg)))
+            return true;
+    for (HWND dialog : dialogs_)
         if (IsDialogMessageA(dialog, &msg)) return true;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

@@ -9,6 +9,10 @@
 
 namespace sd {
 
+// Sent to a dialog with the MSG (lParam) of a message for it or its controls before the dialog
+// keys see it; a non-zero answer means the dialog handled it. Windows that ignore it answer 0.
+inline constexpr UINT kPreTranslateMessage = WM_APP + 1;
+
 class WindowHost {
 public:
     // dpi 0 reads the screen's; tests pass another to lay the windows out as for Large Fonts.

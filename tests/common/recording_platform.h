@@ -30,6 +30,7 @@ public:
     // What happened, and the scripted answers.
     std::vector<std::string> log;
     std::vector<Message> messages;
+    std::vector<BrowseFileRequest> fileRequests;
     std::deque<MsgAnswer> answers;           // Yes or Ok when empty
     std::deque<std::string> browseAnswers;   // the browse dialogs' answers; empty: cancelled
     std::set<std::string> unstartable;       // command lines that fail to start
@@ -60,6 +61,7 @@ public:
         return answer;
     }
     std::string BrowseForFile(WindowHandle, const BrowseFileRequest& request) override {
+        fileRequests.push_back(request);
         return Browse("BrowseForFile " + request.title);
     }
     std::string BrowseForFolder(WindowHandle, const std::string& title) override {

@@ -3,6 +3,8 @@
 // and the settings key, and prints what it saw as key=value lines.
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -50,7 +52,10 @@ HWND WaitFor(const char* title, const char* className, int timeoutMs, bool visib
 
 std::string Text(HWND hwnd) {
     char text[1024] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, 2000, &length))
+        GetWindowTextA(hwnd, text, sizeof text);
     return text;
 }
 
@@ -68,14 +73,15 @@ void PrintWindow(const char* prefix, HWND hwnd, HWND relativeTo) {
     RECT client;
     GetClientRect(hwnd, &client);
     std::printf("%shwnd=%p class=%s text=%s x=%ld y=%ld w=%ld h=%ld cw=%ld ch=%ld style=%08lx "
-                "exstyle=%08lx visible=%d enabled=%d id=%ld\n",
+                "exstyle=%08lx visible=%d enabled=%d id=%ld checked=%ld\n",
                 prefix, static_cast<void*>(hwnd), ClassOf(hwnd).c_str(), Text(hwnd).c_str(),
                 rect.left - origin.x, rect.top - origin.y, rect.right - rect.left,
                 rect.bottom - rect.top, client.right, client.bottom,
                 static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_STYLE)),
                 static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_EXSTYLE)),
                 IsWindowVisible(hwnd) ? 1 : 0, IsWindowEnabled(hwnd) ? 1 : 0,
-                static_cast<long>(GetDlgCtrlID(hwnd)));
+                static_cast<long>(GetDlgCtrlID(hwnd)),
+                static_cast<long>(ClassOf(hwnd) == "Button" ? SendMessageA(hwnd, BM_GETCHECK, 0, 0) : 0));
 }
 
 BOOL CALLBACK Collect(HWND child, LPARAM param) {
@@ -94,9 +100,11 @@ BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
     return TRUE;
 }
 
+// A control by its text, or by its id written "#1234".
 HWND ChildWithText(HWND parent, const char* text) {
     for (HWND child : Children(parent))
-        if (Text(child) == text) return child;
+        if (text[0] == '#' ? GetDlgCtrlID(child) == std::atoi(text + 1) : Text(child) == text)
+            return child;
     return nullptr;
 }
 
@@ -121,9 +129,11 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: sddriver wait TITLE [CLASS] [MS] | gone TITLE [CLASS] [MS] |\n"
                  "  info TITLE [CLASS] | controls TITLE [CLASS] | msgbox TITLE [MS] |\n"
-                 "  click TITLE BUTTON | answer TITLE BUTTON [MS] |\n"
-                 "  post TITLE MSG WPARAM LPARAM | hold | dblclick TITLE TEXT | keys TITLE VK | menu [MS] |\n"
-                 "  getreg NAME | setreg NAME DATA | delreg | exists PATH | windows | trayicons | traylost\n");
+                 "  click TITLE BUTTON | answer TITLE BUTTON [MS] | post TITLE MSG WPARAM LPARAM | hold |\n"
+                 "  dblclick TITLE TEXT | keys TITLE VK | menu [MS] | getreg NAME | setreg NAME DATA |\n"
+                 "  delreg | exists PATH | windows | trayicons | traylost |\n"
+                 "  type TITLE CONTROL HEXBYTES | where TITLE CONTROL | tip [MS] | usage CLASS |\n"
+                 "  cycle MAINCLASS TITLE N\n");
     return 2;
 }
 
@@ -285,6 +295,76 @@ int main(int argc, char** argv) {
         data.uID = 1;
         Shell_NotifyIconA(NIM_DELETE, &data);
         SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        return 0;
+    }
+    if (command == "type") {  // replaces a text box's text, one typed character at a time
+        HWND hwnd = FindTopLevel(title, "*");
+        HWND control = hwnd ? ChildWithText(hwnd, Arg(argc, argv, 3, "")) : nullptr;
+        if (!control) return 1;
+        const std::string hex = Arg(argc, argv, 4, "");
+        std::string text;
+        for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+            text += static_cast<char>(std::strtoul(hex.substr(i, 2).c_str(), nullptr, 16));
+        PostMessageA(control, EM_SETSEL, 0, -1);
+        PostMessageA(control, WM_CHAR, VK_BACK, 1);
+        for (unsigned char c : text) PostMessageA(control, WM_CHAR, c, 1);
+        return 0;
+    }
+    if (command == "where") {  // the screen point at the middle of a control
+        HWND hwnd = FindTopLevel(title, "*");
+        HWND control = hwnd ? ChildWithText(hwnd, Arg(argc, argv, 3, "")) : nullptr;
+        if (!control) return 1;
+        RECT rect;
+        GetWindowRect(control, &rect);
+        std::printf("x=%ld y=%ld left=%ld top=%ld\n", (rect.left + rect.right) / 2,
+                    (rect.top + rect.bottom) / 2, rect.left, rect.top);
+        return 0;
+    }
+    if (command == "tip") {  // the text of the tooltip on screen
+        const int timeout = std::atoi(Arg(argc, argv, 2, "20000"));
+        for (int waited = 0; waited <= timeout; waited += 50) {
+            HWND tip = nullptr;
+            while ((tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)))
+                if (IsWindowVisible(tip)) {
+                    std::printf("text=%s\n", Text(tip).c_str());
+                    return 0;
+                }
+            Sleep(50);
+        }
+        return 1;
+    }
+    if (command == "usage") {  // what the process owning a window of that class holds
+        DWORD pid = 0;
+        HWND hwnd = FindWindowA(title, nullptr);
+        if (!hwnd || !GetWindowThreadProcessId(hwnd, &pid)) return 1;
+        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+        if (!process) return 1;
+        PROCESS_MEMORY_COUNTERS counters = {};
+        counters.cb = sizeof counters;
+        GetProcessMemoryInfo(process, &counters, sizeof counters);
+        std::printf("gdi=%lu user=%lu private=%lu\n", GetGuiResources(process, GR_GDIOBJECTS),
+                    GetGuiResources(process, GR_USEROBJECTS),
+                    static_cast<unsigned long>(counters.PagefileUsage));
+        CloseHandle(process);
+        return 0;
+    }
+    if (command == "cycle") {  // double-click the main window, wait for the dialog, close it
+        HWND main = FindWindowA(title, nullptr);
+        const char* dialog = Arg(argc, argv, 3, "");
+        const int count = std::atoi(Arg(argc, argv, 4, "1"));
+        if (!main) return 1;
+        for (int i = 0; i < count; ++i) {
+            const DWORD started = GetTickCount();
+            PostMessageA(main, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(40, 40));
+            HWND shown = WaitFor(dialog, "*", 20000, true);
+            if (!shown) return 1;
+            if (i == 0) std::printf("shown_ms=%lu\n", GetTickCount() - started);
+            PostMessageA(shown, WM_CLOSE, 0, 0);
+            for (int waited = 0; FindTopLevel(dialog, "*"); waited += 10) {
+                if (waited > 20000) return 1;
+                Sleep(10);
+            }
+        }
         return 0;
     }
     if (command == "windows") {

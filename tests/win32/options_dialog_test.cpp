@@ -1,0 +1,104 @@
+// The Options dialog in-process: what load selects, OK writes, the browse buttons ask, Tab visits.
+#include <gtest/gtest.h>
+
+#include "app_fixture.h"
+#include "settings/frm_options_controls.h"
+
+namespace sd {
+namespace {
+
+struct OptionsDialog : ::testing::Test, test::AppFixture {
+    OptionsDialog() { LoadShell(); }
+    HWND Control(const char* name) { return app->options.Control(name); }
+    std::string Text(const char* name) {
+        char text[512] = {};
+        GetWindowTextA(Control(name), text, sizeof text);
+        return text;
+    }
+    bool Checked(const char* name) { return SendMessageA(Control(name), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void Click(const char* name) { SendMessageA(Control(name), BM_CLICK, 0, 0); }
+};
+
+TEST_F(OptionsDialog, LoadSelectsTheActionsOptionAndOkWritesItsNumber) {
+    const struct { int action; const char* selected; bool boxEnabled; const char* written; } cases[] = {
+        {0, "optDC_DoNothing", false, "1"}, {4, "optDC_OpenOptionsDialog", false, "4"},
+        {5, "optDC_OpenFile", true, "5"}, {7, nullptr, true, "7"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.action);
+        app->program.vars.DoubleClickAction = c.action;
+        app->options.Show();
+        for (const char* option : kDoubleClickOptions)
+            EXPECT_EQ(Checked(option), c.selected && std::string(option) == c.selected) << option;
+        EXPECT_EQ(IsWindowEnabled(Control("txtDC_OpenFile")) != 0, c.boxEnabled);
+        EXPECT_EQ(IsWindowEnabled(Control("cmdDC_OpenFile_Browse")) != 0, c.boxEnabled);
+        Click("OKButton");
+        EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), c.written);
+    }
+    app->options.Show();
+    Click("optDC_OpenFile");
+    SetWindowTextA(Control("txtDC_OpenFile"), "C:\\kept.bat");
+    Click("optDC_OpenOptionsDialog");  // one group with the others, whatever the tab order
+    EXPECT_FALSE(Checked("optDC_OpenFile"));
+    EXPECT_FALSE(IsWindowEnabled(Control("txtDC_OpenFile")));
+    app->options.Show();  // only brought forward: the edits stay
+    Click("OKButton");
+    EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), "4");
+    EXPECT_EQ(platform.ReadSetting("DoubleClickOpenFile"), "C:\\kept.bat");  // though disabled
+    EXPECT_EQ(app->program.vars.DoubleClickFile, "C:\\kept.bat");
+}
+
+TEST_F(OptionsDialog, EachBrowseButtonAsksItsDialogAndOnlyAnAnswerReplacesTheBox) {
+    app->options.Show();
+    const LRESULT picture = SendMessageA(Control("cmdBrowse"), BM_GETIMAGE, IMAGE_BITMAP, 0);
+    for (const BrowseButton& browse : kBrowseButtons) {
+        SCOPED_TRACE(browse.button);
+        EXPECT_EQ(SendMessageA(Control(browse.button), BM_GETIMAGE, IMAGE_BITMAP, 0), picture);
+        EnableWindow(Control(browse.button), TRUE);
+        SetWindowTextA(Control(browse.textBox), "C:\\old.exe");
+        platform.log.clear();
+        platform.fileRequests.clear();
+        Click(browse.button);  // cancelled
+        EXPECT_EQ(Text(browse.textBox), "C:\\old.exe");
+        platform.browseAnswers.push_back("C:\\new\\chosen.exe");
+        Click(browse.button);
+        EXPECT_EQ(Text(browse.textBox), "C:\\new\\chosen.exe");
+        if (browse.folder) {
+            EXPECT_EQ(platform.log[0], "BrowseForFolder Browse for Destination...");
+            continue;
+        }
+        ASSERT_EQ(platform.fileRequests.size(), 2u);
+        const BrowseFileRequest& asked = platform.fileRequests[0];
+        EXPECT_EQ(asked.title + "|" + asked.filter + "|" + asked.initialFile + "|" + asked.initialDir,
+                  "Browse|Programs|*.exe; *.com; *.bat|All Files|*.*|C:\\old.exe|");
+        EXPECT_EQ(asked.flags, 0x81804u);
+    }
+    app->options.Unload();
+    EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(picture)), 0u) << "the picture outlived the dialog";
+}
+
+TEST_F(OptionsDialog, TabVisitsTheTabInFrontInTableOrder) {
+    app->options.Show();
+    auto press = [&](bool shift) {
+        BYTE state[256] = {};
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(state);
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) app->host.PumpMessage();
+        for (const ControlSpec& control : kOptionsControls)
+            if (Control(control.name) == GetFocus()) return std::string(control.name);
+        return std::string("?");
+    };
+    const std::vector<std::string> startUp = {
+        "CancelButton", "Tab", "cmdBrowseStartUpItem(2)", "txtStartUpItem(2)", "cmdBrowseStartUpItem(1)",
+        "txtStartUpItem(1)", "cmdBrowseStartUpItem(0)", "txtStartUpItem(0)", "txtStartUpFolder",
+        "cmdBrowseDir(1)", "OKButton"};
+    std::vector<std::string> visited;
+    for (std::size_t i = 0; i < startUp.size(); ++i) visited.push_back(press(false));
+    EXPECT_EQ(visited, startUp);
+    EXPECT_EQ(press(true), "cmdBrowseDir(1)");
+}
+
+}  // namespace
+}  // namespace sd
