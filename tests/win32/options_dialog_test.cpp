@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
+#include "captions_fit.h"
 #include "settings/frm_options_controls.h"
 
 namespace sd {
@@ -79,6 +80,7 @@ TEST_F(OptionsDialog, EachBrowseButtonAsksItsDialogAndOnlyAnAnswerReplacesTheBox
 
 TEST_F(OptionsDialog, TabVisitsTheTabInFrontInTableOrder) {
     app->options.Show();
+    test::ExpectCaptionsFit(app->options.hwnd());
     auto press = [&](bool shift) {
         BYTE state[256] = {};
         state[VK_SHIFT] = shift ? 0x80 : 0;
