@@ -41,13 +41,22 @@ def info_header(name, data, at):
     return width, height, bits
 
 
-def check_bitmap(name, data, want_size, ink):
+def bitmap_file(name, data, want_size, want_bits):
+    """The pixel offset of a BMP file of that size and depth, or None after a fault."""
     if data[:2] != b"BM" or struct.unpack_from("<I", data, 2)[0] != len(data):
         return fault(name, "not a BMP, or its file size field is wrong")
-    offset = struct.unpack_from("<I", data, 10)[0]
     width, height, bits = info_header(name, data, 14)
-    if (width, height) != want_size or bits != 24:
-        return fault(name, f"{width}x{height} at {bits} bpp, want {want_size[0]}x{want_size[1]} at 24")
+    if (width, height) != want_size or bits != want_bits:
+        return fault(name, f"{width}x{height} at {bits} bpp, want {want_size[0]}x{want_size[1]} "
+                           f"at {want_bits}")
+    return struct.unpack_from("<I", data, 10)[0]
+
+
+def check_bitmap(name, data, want_size, ink):
+    offset = bitmap_file(name, data, want_size, 24)
+    if offset is None:
+        return
+    width, height = want_size
     stride = (width * 3 + 3) & ~3
     if offset + stride * height > len(data):
         return fault(name, "pixel data is cut short")
@@ -104,12 +113,10 @@ BITMAPS_16_COLOURS = {"browse.bmp": (16, 16)}
 
 
 def check_bitmap4(name, data, want_size):
-    if data[:2] != b"BM" or struct.unpack_from("<I", data, 2)[0] != len(data):
-        return fault(name, "not a BMP, or its file size field is wrong")
-    offset = struct.unpack_from("<I", data, 10)[0]
-    width, height, bits = info_header(name, data, 14)
-    if (width, height) != want_size or bits != 4:
-        return fault(name, f"{width}x{height} at {bits} bpp, want {want_size[0]}x{want_size[1]} at 4")
+    offset = bitmap_file(name, data, want_size, 4)
+    if offset is None:
+        return
+    width, height = want_size
     palette = [tuple(data[54 + 4 * i + j] for j in (2, 1, 0)) for i in range(16)]
     if palette != VGA:
         fault(name, "does not use the standard VGA palette")
