@@ -20,11 +20,6 @@ bool MemorySystem::Change() {
     return true;
 }
 
-std::string MemorySystem::FindAssociatedProgram(const std::string& file) {
-    auto it = associations.find(file);
-    return it == associations.end() ? std::string() : it->second;
-}
-
 bool MemorySystem::ChangeDirectory(const std::string& path) {
     return Allowed("ChangeDirectory") && folders.count(path) > 0;
 }

@@ -2,11 +2,9 @@
 // or to "crash" the process part-way, and the recorded calls of RecordingPlatform.
 #pragma once
 
-#include <deque>
 #include <map>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "platform/platform.h"
 #include "recording_platform.h"
@@ -20,7 +18,6 @@ public:
     std::set<std::string> folders = {"C:\\WINDOWS"};
     std::set<std::string> readOnly;
     std::map<std::string, std::string> settings;
-    std::map<std::string, std::string> associations;  // document -> program
     bool atomicReplace = false;                        // false: the Windows 95/98 road
 
     // Fault injection: the N-th call (from 1) of a file step fails.
@@ -28,7 +25,7 @@ public:
     // After this many file changes the process is gone: nothing later takes effect.
     int changesBeforeCrash = -1;
 
-    std::string FindAssociatedProgram(const std::string& file) override;
+    std::string FindAssociatedProgram(const std::string&) override { return {}; }
     bool FileExists(const std::string& path) override { return files.count(path) > 0; }
     bool FolderExists(const std::string& path) override { return folders.count(path) > 0; }
     bool IsReadOnly(const std::string& path) override { return readOnly.count(path) > 0; }

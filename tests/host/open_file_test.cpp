@@ -33,17 +33,6 @@ TEST(OpenFile, ToldLineAndStartedProgramByExtension) {
     }
 }
 
-TEST(OpenFile, ReportsAProgramThatDoesNotStartByItsUnquotedLine) {
-    test::FakePlatform fake;
-    Program program{fake};
-    fake.unstartable.insert("\"C:\\My Games\\gone.exe\"");
-    OpenFile(program, "C:\\My Games\\gone.exe");
-    OpenFile(program, "");
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text, "File C:\\My Games\\gone.exe not found");
-    EXPECT_EQ(fake.log.size(), 2u);
-}
-
 TEST(StartUpItems, OpensTheNonEmptyItemsInOrderThenTheFolder) {
     test::FakePlatform fake;
     Program program{fake};

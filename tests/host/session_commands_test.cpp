@@ -1,7 +1,7 @@
-// The session commands: the order of their steps, the confirmation, and the first-switch box.
+// The session commands: the order of their steps and what each leaves in system.ini and the
+// settings. The confirmation's No, the first-switch box and a missing system.ini are proven
+// through the real exe.
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "fake_platform.h"
 #include "session/session_commands.h"
@@ -52,44 +52,6 @@ TEST(SessionCommands, ShellLineThenSessionEndThenQuitInThatOrder) {
         // A switch into shell mode forgets the crash-loop guard's count; nothing else does.
         EXPECT_EQ(f.fake.settings["UnfinishedShellStarts"], self ? "0" : "2");
     }
-}
-
-TEST(SessionCommands, CloseSwiftDashAnsweredNoChangesNothing) {
-    Fixture f;
-    f.fake.answers.push_back(MsgAnswer::No);
-    EXPECT_FALSE(RunSessionCommand(f.program, SessionCommandId::CloseSwiftDash));
-    ASSERT_EQ(f.fake.messages.size(), 1u);
-    EXPECT_EQ(f.fake.messages[0].text, "Are you sure you want to close SwiftDash?");
-    EXPECT_EQ(f.fake.messages[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(f.fake.log, std::vector<std::string>{"Message SwiftDash"});
-    EXPECT_EQ(f.fake.files[kIni], kBoot);
-}
-
-TEST(SessionCommands, FirstSwitchShowsTheExplanationOnceWritingItsMarkerFirst) {
-    Fixture f;
-    f.fake.settings["DisableSwitchMessage"] = "2";
-    EnterSwiftDashMode(f.program);
-    ASSERT_EQ(f.fake.messages.size(), 1u);
-    EXPECT_EQ(f.fake.messages[0].title, "Welcome to Swiftdash");
-    EXPECT_NE(f.fake.messages[0].text.find("you will se a small SwiftDash window"), std::string::npos);
-    ASSERT_GE(f.fake.log.size(), 2u);
-    EXPECT_EQ(f.fake.log[0], "WriteSetting DisableSwitchMessage");
-    EXPECT_EQ(f.fake.log[1], "Message Welcome to Swiftdash");
-
-    Fixture again;
-    again.fake.settings["DisableSwitchMessage"] = "1.0";
-    EnterSwiftDashMode(again.program);
-    EXPECT_TRUE(again.fake.messages.empty());
-}
-
-TEST(SessionCommands, MissingSystemIniStillEndsTheSessionAndTrayModeDropsItsIcon) {
-    Fixture f;
-    f.fake.files.clear();
-    f.program.vars.ShellMode = false;
-    RestartWindows(f.program);
-    EXPECT_EQ(f.fake.log, (std::vector<std::string>{"Message SwiftDash", "EndSession 2", "TrayDelete 1",
-                                                    "ServiceProcess 0", "EndProcess"}));
-    EXPECT_TRUE(f.fake.files.empty());
 }
 
 }  // namespace

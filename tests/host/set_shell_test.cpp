@@ -14,19 +14,27 @@ const std::string kTemp = "C:\\WINDOWS\\temp11.tmp";
 const std::string kOld = "[boot]\r\nshell=Explorer.exe\r\nmouse.drv=mouse.drv\n\r\n[386Enh]\r\nShell=x";
 const std::string kNew = "[boot]\r\nshell=SwiftDash\r\nmouse.drv=mouse.drv\r\n\r\n[386Enh]\r\nshell=SwiftDash\r\n";
 
+// Switches the shell of the program in `folder` on the system given.
+void Switch(test::FakePlatform& system, const std::string& shell, const char* folder = "C:\\WINDOWS") {
+    Program program{system};
+    program.vars.ProgramDir = folder;
+    SetShell(program, shell);
+}
+
 struct SetShellTest : ::testing::TestWithParam<bool> {
-    SetShellTest() {
-        fake.atomicReplace = GetParam();
-        fake.files[kIni] = kOld;
-        program.vars.ProgramDir = "C:\\WINDOWS";
+    // A system on this test's replace road whose system.ini holds the old bytes.
+    test::FakePlatform OldSystem() {
+        test::FakePlatform system;
+        system.atomicReplace = GetParam();
+        system.files[kIni] = kOld;
+        return system;
     }
-    test::FakePlatform fake;
-    Program program{fake};
 };
 
 TEST_P(SetShellTest, ReplacesTheFileAndLeavesNoTempBehind) {
+    test::FakePlatform fake = OldSystem();
     fake.files[kTemp] = "stale";
-    SetShell(program, "SwiftDash");
+    Switch(fake, "SwiftDash");
     EXPECT_EQ(fake.files[kIni], kNew);
     EXPECT_EQ(fake.files.size(), 1u);
     EXPECT_TRUE(fake.messages.empty());
@@ -36,9 +44,7 @@ TEST_P(SetShellTest, MissingFileOrFolderShowsTheStopBoxAndCreatesNothing) {
     for (const char* folder : {"C:\\WINDOWS", "C:\\NOWHERE"}) {
         SCOPED_TRACE(folder);
         test::FakePlatform empty;
-        Program p{empty};
-        p.vars.ProgramDir = folder;
-        SetShell(p, "explorer.exe");
+        Switch(empty, "explorer.exe", folder);
         ASSERT_EQ(empty.messages.size(), 1u);
         EXPECT_EQ(empty.messages[0].text,
                   "Unable to find system.ini file. Please make sure you are running SwiftDash from "
@@ -49,25 +55,14 @@ TEST_P(SetShellTest, MissingFileOrFolderShowsTheStopBoxAndCreatesNothing) {
     }
 }
 
-TEST_P(SetShellTest, ReadOnlyFileStaysExactlyAsItWas) {
-    fake.readOnly.insert(kIni);
-    SetShell(program, "SwiftDash");
-    EXPECT_EQ(fake.files[kIni], kOld);
-    EXPECT_EQ(fake.files[kTemp], kNew);  // the rewritten text waits beside it
-}
-
 TEST_P(SetShellTest, EveryFailingStepLeavesOldOrNewBytes) {
     for (const char* step : {"ReadFileBytes", "WriteFileBytes", "RenameFile", "RemoveFile",
                              "ReplaceFileAtomically", "ChangeDirectory"}) {
         for (int n = 1; n <= 3; ++n) {
             SCOPED_TRACE(std::string(step) + " call " + std::to_string(n));
-            test::FakePlatform failing;
-            failing.atomicReplace = GetParam();
-            failing.files[kIni] = kOld;
+            test::FakePlatform failing = OldSystem();
             failing.FailCall(step, n);
-            Program p{failing};
-            p.vars.ProgramDir = "C:\\WINDOWS";
-            SetShell(p, "SwiftDash");
+            Switch(failing, "SwiftDash");
             ASSERT_TRUE(failing.files.count(kIni));
             const std::string& now = failing.files[kIni];
             EXPECT_TRUE(now == kOld || now == kNew) << now;
@@ -78,13 +73,9 @@ TEST_P(SetShellTest, EveryFailingStepLeavesOldOrNewBytes) {
 TEST_P(SetShellTest, CrashAtAnyPointIsRecoverable) {
     for (int changes = 0; changes <= 6; ++changes) {
         SCOPED_TRACE("crash after " + std::to_string(changes) + " file changes");
-        test::FakePlatform dying;
-        dying.atomicReplace = GetParam();
-        dying.files[kIni] = kOld;
+        test::FakePlatform dying = OldSystem();
         dying.changesBeforeCrash = changes;
-        Program p{dying};
-        p.vars.ProgramDir = "C:\\WINDOWS";
-        SetShell(p, "SwiftDash");
+        Switch(dying, "SwiftDash");
 
         // The next start finds whatever the crash left.
         test::FakePlatform next;
@@ -95,9 +86,7 @@ TEST_P(SetShellTest, CrashAtAnyPointIsRecoverable) {
         EXPECT_FALSE(next.files.count("C:\\WINDOWS\\temp11.bak"));
 
         // And a later switch completes normally from there.
-        Program again{next};
-        again.vars.ProgramDir = "C:\\WINDOWS";
-        SetShell(again, "explorer.exe");
+        Switch(next, "explorer.exe");
         EXPECT_EQ(next.files[kIni], RewriteShellLines(kOld, "explorer.exe"));
     }
 }

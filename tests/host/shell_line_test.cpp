@@ -45,10 +45,5 @@ TEST(ShellLine, RewritesEveryShellLineAndTerminatesEveryLineWithCrLf) {
     }
 }
 
-TEST(ShellLine, RewritesEvenWhenTheValueIsAlreadyThere) {
-    EXPECT_EQ(RewriteShellLines("shell=explorer.exe\n", "explorer.exe"),
-              "shell=explorer.exe\r\n");
-}
-
 }  // namespace
 }  // namespace sd

@@ -1,15 +1,120 @@
-// A fresh App on the real platform, with session, process and program steps recorded, in a
-// temp folder that holds its system.ini.
+// The in-process tests' helpers: the real Win32 platform with the recorded calls, temp folders,
+// the settings key, the captions-fit check, and a fresh App in a temp folder with its system.ini.
 #pragma once
 
-#include <memory>
-#include <string>
-#include <vector>
+#include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "platform/win32_platform.h"
+#include "recording_platform.h"
 #include "shell_window/app.h"
-#include "test_platform.h"
 
 namespace sd::test {
+
+using TestPlatform = RecordingPlatform<Win32Platform>;
+
+// A fresh, empty folder under the temp folder, removed with everything in it at the end.
+class TempFolder {
+public:
+    TempFolder() {
+        char base[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, base);
+        static int counter = 0;
+        path_ = std::string(base) + "sdtest" + std::to_string(GetCurrentProcessId()) + "_" +
+                std::to_string(++counter);
+        CreateDirectoryA(path_.c_str(), nullptr);
+    }
+    ~TempFolder() {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string name = found.cFileName;
+                if (name == "." || name == "..") continue;
+                SetFileAttributesA(File(name).c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(File(name).c_str());
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(path_.c_str());
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(File(name), std::ios::binary) << bytes;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(File(name), std::ios::binary);
+        std::ostringstream content;
+        content << in.rdbuf();
+        return content.str();
+    }
+    bool Exists(const std::string& name) const {
+        return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+
+private:
+    std::string path_;
+};
+
+// The settings key, emptied before and after a test.
+inline void ClearSettings() {
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\SwiftDash\\Default");
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\SwiftDash");
+}
+
+inline std::string WindowText(HWND hwnd) {
+    char text[512] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+// The width a caption may take in its control: a button's face less its edges, a radio or
+// check box's room beside its box, a frame's top edge less its corners.
+inline int CaptionRoom(const std::string& cls, LONG style, int width) {
+    if (cls != "Button") return width;
+    switch (style & BS_TYPEMASK) {
+        case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON: case BS_CHECKBOX: case BS_AUTOCHECKBOX:
+            return width - GetSystemMetrics(SM_CXMENUCHECK) - 4;
+        case BS_GROUPBOX: return width - 16;
+        default: return width - 6;
+    }
+}
+
+inline BOOL CALLBACK ExpectCaptionFits(HWND control, LPARAM) {
+    const std::string text = WindowText(control);
+    char cls[64] = {};
+    GetClassNameA(control, cls, sizeof cls);
+    const std::string name = cls;
+    if (text.empty() || (name != "Static" && name != "Button")) return TRUE;
+    RECT client;
+    GetClientRect(control, &client);
+    const int room = CaptionRoom(name, GetWindowLongA(control, GWL_STYLE), client.right);
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    // A label may wrap onto the lines its height holds; every other caption is one line.
+    const bool wraps = name == "Static";
+    RECT need = {0, 0, wraps ? room : 0, 0};
+    DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    EXPECT_LE(need.right, room) << '"' << text << "\" is clipped: " << need.right << " px in " << room;
+    EXPECT_LE(need.bottom, client.bottom) << '"' << text << "\" is too tall: " << need.bottom
+                                          << " px in " << client.bottom;
+    return TRUE;
+}
+
+// Each control's caption, drawn in its own font, fits the room the control gives it (no
+// "Return to Windov"): walks the window's children and their children.
+inline void ExpectCaptionsFit(HWND window) { EnumChildWindows(window, ExpectCaptionFits, 0); }
 
 struct AppFixture {
     AppFixture() {
@@ -33,21 +138,6 @@ struct AppFixture {
         Load("");
         platform.log.clear();
         return *app;
-    }
-    // The log without the entries that start with `prefix`.
-    std::vector<std::string> LogWithout(const std::string& prefix) const {
-        std::vector<std::string> rest;
-        for (const auto& line : platform.log)
-            if (line.rfind(prefix, 0) != 0) rest.push_back(line);
-        return rest;
-    }
-    // Lets the window handle what is queued for it.
-    static void Pump() {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
     }
 
     TempFolder folder;

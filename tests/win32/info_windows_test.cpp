@@ -1,8 +1,7 @@
-// The About dialog and the System Information window.
+// The About dialog and the System Information window: what the real exe's road cannot see.
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
-#include "captions_fit.h"
 #include "info_windows/info_controls.h"
 
 namespace sd {
@@ -10,30 +9,12 @@ namespace {
 
 struct InfoWindows : ::testing::Test, test::AppFixture {
     InfoWindows() { LoadShell(); }
-    static std::string Text(HWND hwnd) {
-        char text[128] = {};
-        GetWindowTextA(hwnd, text, sizeof text);
-        return text;
-    }
-    static RECT RectIn(HWND child, HWND parent) {
-        RECT rect;
-        GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
+    std::string Text(const char* value) { return test::WindowText(app->sysInfo.Control(value)); }
 };
 
-TEST_F(InfoWindows, AboutOpensOnceWithOkFocusedAndCaptionsThatFit) {
+TEST_F(InfoWindows, AboutsCaptionsFitAndItsContactTextStaysReadable) {
     app->about.Show();
     const HWND about = app->about.hwnd();
-    app->dialogs.about.Show();
-    EXPECT_EQ(app->about.hwnd(), about);
-    EXPECT_EQ(Text(about), "About SwiftDash");
-    RECT client;
-    GetClientRect(about, &client);
-    EXPECT_EQ(client.right, TwipsToPixels(kAboutClientWidthTwips, app->host.dpi()));
-    EXPECT_EQ(client.bottom, TwipsToPixels(kAboutClientHeightTwips, app->host.dpi()));
-    EXPECT_EQ(GetFocus(), app->about.Control("cmdOK"));
     test::ExpectCaptionsFit(about);
     // The contact labels stand on the title-bar text colour, black in Wine's scheme: the text
     // must not vanish into it.
@@ -43,38 +24,26 @@ TEST_F(InfoWindows, AboutOpensOnceWithOkFocusedAndCaptionsThatFit) {
     EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_CAPTIONTEXT));
     EXPECT_NE(GetTextColor(dc), GetBkColor(dc));
     DeleteDC(dc);
-
-    const RECT icon = RectIn(app->about.Control("Image1"), about);
-    EXPECT_EQ(icon.left, TwipsToPixels(240, app->host.dpi()));
-    EXPECT_EQ(icon.right - icon.left, GetSystemMetrics(SM_CXICON));
 }
 
-TEST_F(InfoWindows, SysInfoReplacesAboutShowsZerosThenFiguresEveryTenthOfASecond) {
+// Through the real exe the first tick often comes before the figures can be read.
+TEST_F(InfoWindows, SysInfoShowsZerosThenFiguresWithinATenthOfASecondThatFit) {
     app->about.Show();
     SendMessageA(app->about.hwnd(), WM_COMMAND,
                  ControlId(ControlIndex(kAboutControls, "cmdSysInfo")), 0);
-    EXPECT_FALSE(app->about.IsLoaded());
     ASSERT_TRUE(app->sysInfo.IsVisible());
-    EXPECT_EQ(Text(app->sysInfo.hwnd()), "System Information");
     const char* values[] = {"lblMemoryLoad", "lblTotalPhys", "lblAvailPhys"};
-    for (const char* value : values) EXPECT_EQ(Text(app->sysInfo.Control(value)), "0") << value;
+    for (const char* value : values) EXPECT_EQ(Text(value), "0") << value;
 
     // The first tick comes from the window's own timer.
     const DWORD start = GetTickCount();
-    while (Text(app->sysInfo.Control("lblTotalPhys")) == "0" && GetTickCount() - start < 5000)
+    while (Text("lblTotalPhys") == "0" && GetTickCount() - start < 5000)
         app->host.PumpMessage();
     EXPECT_LT(GetTickCount() - start, 1000u);
-    const std::string total = Text(app->sysInfo.Control("lblTotalPhys"));
+    const std::string total = Text("lblTotalPhys");
     EXPECT_EQ(total.substr(total.size() - 3), " MB");
-    EXPECT_EQ(Text(app->sysInfo.Control("lblMemoryLoad")).back(), '%');
-    // The value labels grew with their text.
-    const RECT rect = RectIn(app->sysInfo.Control("lblTotalPhys"), app->sysInfo.hwnd());
-    EXPECT_GT(rect.right - rect.left, TwipsToPixels(90, app->host.dpi()));
-    test::ExpectCaptionsFit(app->sysInfo.hwnd());
-
-    SendMessageA(app->sysInfo.hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(app->sysInfo.IsLoaded());
-    EXPECT_FALSE(app->about.IsLoaded());
+    EXPECT_EQ(Text("lblMemoryLoad").back(), '%');
+    test::ExpectCaptionsFit(app->sysInfo.hwnd());  // the value labels grew with their text
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
-// The Options dialog in-process: what load selects, OK writes, the browse buttons ask, Tab visits.
+// The Options dialog in-process: what load selects, OK writes, the browse buttons ask, Tab visits,
+// and the options run's wait.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "app_fixture.h"
-#include "captions_fit.h"
 #include "settings/frm_options_controls.h"
 
 namespace sd {
@@ -11,11 +13,7 @@ namespace {
 struct OptionsDialog : ::testing::Test, test::AppFixture {
     OptionsDialog() { LoadShell(); }
     HWND Control(const char* name) { return app->options.Control(name); }
-    std::string Text(const char* name) {
-        char text[512] = {};
-        GetWindowTextA(Control(name), text, sizeof text);
-        return text;
-    }
+    std::string Text(const char* name) { return test::WindowText(Control(name)); }
     bool Checked(const char* name) { return SendMessageA(Control(name), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void Click(const char* name) { SendMessageA(Control(name), BM_CLICK, 0, 0); }
 };
@@ -100,6 +98,30 @@ TEST_F(OptionsDialog, TabVisitsTheTabInFrontInTableOrder) {
     for (std::size_t i = 0; i < startUp.size(); ++i) visited.push_back(press(false));
     EXPECT_EQ(visited, startUp);
     EXPECT_EQ(press(true), "cmdBrowseDir(1)");
+}
+
+// A close sent from another thread or process is handled inside GetMessage, which does not
+// return for it: the wait must still see the dialog gone.
+TEST(OptionsRun, EndsWhenTheDialogIsClosedFromOutside) {
+    test::AppFixture f;
+    const DWORD self = GetCurrentThreadId();
+    HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    bool hung = false;
+    std::thread closer([&] {
+        HWND options = nullptr;
+        for (int i = 0; i < 500 && !(options = FindWindowA("SwiftDashOptions", "Options")); ++i) Sleep(20);
+        SendMessageA(options, WM_CLOSE, 0, 0);
+        hung = WaitForSingleObject(done, 5000) == WAIT_TIMEOUT;
+        if (hung) PostThreadMessageA(self, WM_NULL, 0, 0);  // let a stuck wait go
+    });
+    f.Load("options");
+    SetEvent(done);
+    closer.join();
+    CloseHandle(done);
+    EXPECT_FALSE(hung);
+    EXPECT_FALSE(f.app->options.IsLoaded());
+    EXPECT_EQ(f.platform.log, std::vector<std::string>{"EndProcess"});
+    EXPECT_FALSE(IsWindowVisible(f.app->main.hwnd()));
 }
 
 }  // namespace

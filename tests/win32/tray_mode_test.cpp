@@ -1,0 +1,67 @@
+// Tray mode: which of the notification icon's messages count, the icon not coming back in shell
+// mode when the notification area is rebuilt, and the tray menu's entries chosen by keyboard in
+// the real menu loop. The Yes and No roads and the icon's return in tray mode are proven
+// through the real exe.
+#include <gtest/gtest.h>
+
+#include "app_fixture.h"
+
+namespace sd {
+namespace {
+
+TEST(TrayIcon, OnlyADoubleClickAsksAndShellModeAddsNoIconOnARebuild) {
+    test::AppFixture f;
+    f.platform.WriteSetting("Version", "130");
+    f.platform.WriteSetting("DisableSwitchMessage", "1");
+    f.Load("tray");
+    f.platform.log.clear();
+    f.platform.answers = {MsgAnswer::No};
+    // What the notification area sends when `mouse` happens on the icon.
+    auto icon = [&](UINT mouse) {
+        SendMessageA(f.app->main.iconPic(), kTrayCallbackMessage, kTrayIconId, mouse);
+    };
+    for (UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) icon(mouse);
+    for (UINT other : {WM_MOUSEMOVE, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK}) icon(other);
+    // A real mouse move whose x is the double-click's number is no icon message.
+    SendMessageA(f.app->main.iconPic(), WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONDBLCLK, 0));
+    EXPECT_EQ(f.platform.log, std::vector<std::string>{"Message SwiftDash"});
+
+    f.LoadShell();
+    SendMessageA(f.app->main.hwnd(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(f.platform.log.empty());
+}
+
+// The shell menu and the tray menu's About and Close are proven through the real exe; the tray
+// menu's switch and session entries are proven here.
+TEST(TrayMenu, EntriesByKeyboardTouchSystemIniOnlyWhenTheySwitch) {
+    test::AppFixture f;
+    f.platform.WriteSetting("Version", "130");
+    f.Load("tray");
+    const std::vector<std::string> quit = {"TrayDelete 1", "ServiceProcess 0", "EndProcess"};
+    auto then = [&](std::vector<std::string> log) { return log.insert(log.end(), quit.begin(), quit.end()), log; };
+    const WPARAM down = VK_DOWN, submenu[] = {VK_DOWN, VK_DOWN, VK_RIGHT};
+    const struct { std::vector<WPARAM> keys; bool switches; std::vector<std::string> log; } cases[] = {
+        {{down}, true, then({"Message Welcome to Swiftdash", "EndSession 0"})},
+        {{}, false, then({"EndSession 1"})},                        // Shut Down, Shut Down
+        {{down}, false, then({"EndSession 2"})},                    // Restart
+        {{down, down}, false, then({"EndSession 0"})},              // Log Off
+        {{VK_UP}, true, then({"EndSession 2"})},                    // Restart in SwiftDash Mode
+        {{VK_UP}, false, quit},                                     // Close, in the menu itself
+        {{VK_ESCAPE}, false, {}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        f.folder.Write("system.ini", "[boot]\r\nshell=Explorer.exe\r\n");
+        f.platform.log.clear();
+        std::vector<WPARAM> keys(cases[i].keys);
+        if (i >= 1 && i <= 4) keys.insert(keys.begin(), std::begin(submenu), std::end(submenu));
+        keys.push_back(VK_RETURN);
+        for (WPARAM vk : keys) PostMessageA(f.app->main.hwnd(), WM_KEYDOWN, vk, 1);  // read by the menu loop
+        f.app->menu.ShowTrayMenu();
+        EXPECT_EQ(f.platform.log, cases[i].log);
+        EXPECT_EQ(f.folder.Read("system.ini").find("shell=SwiftDash\r\n") != std::string::npos, cases[i].switches);
+    }
+}
+
+}  // namespace
+}  // namespace sd
