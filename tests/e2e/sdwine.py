@@ -80,17 +80,26 @@ class Prefix:
         return code, [parse(line) for line in out.splitlines() if line.strip()]
 
     def window(self, title, cls="*", timeout_ms=90000):
-        _, lines = self.driver("wait", title, cls, str(timeout_ms))
-        return lines[0]
+        return self.driver("wait", title, cls, str(timeout_ms))[1][0]
+
+    def controls(self, title, cls="*", timeout_ms=90000):
+        return self.driver("wait", title, cls, str(timeout_ms))[1][1:]
 
     def has_window(self, title, cls="*", timeout_ms=0):
-        code, _ = self.driver("wait", title, cls, str(timeout_ms), check=False)
-        return code == 0
+        return self.driver("wait", title, cls, str(timeout_ms), check=False)[0] == 0
+
+    def gone(self, title, cls="*", timeout_ms=20000):
+        return self.driver("gone", title, cls, str(timeout_ms), check=False)[0] == 0
+
+    def close_window(self, title):
+        """Closes a window as its close box does, and waits until it is gone."""
+        self.driver("close", title)
+        if not self.gone(title):
+            raise AssertionError(f"{title} stayed open")
 
     def message_box(self, title, timeout_ms=60000):
-        """The message box's window and its controls' texts."""
-        _, lines = self.driver("msgbox", title, str(timeout_ms))
-        return lines[0], [l for l in lines[1:]]
+        """The texts of the message box's controls, once it is up."""
+        return [c.get("text", "") for c in self.controls(title, "#32770", timeout_ms)]
 
     def answer(self, title, button):
         self.driver("answer", title, button)
@@ -99,11 +108,30 @@ class Prefix:
         _, lines = self.driver("getreg", name)
         return None if lines[0].get("absent") else lines[0]["value"]
 
-    def set_setting(self, name, value):
-        self.driver("setreg", name, value)
+    def set_settings(self, **values):
+        for name, value in values.items():
+            self.driver("setreg", name, value)
 
     def clear_settings(self):
         self.driver("delreg")
+
+    def start_shell(self, wait=True, **settings):
+        """A shell-mode start that is not a first run, with these settings stored first."""
+        self.set_settings(Version="130", **settings)
+        proc = self.start()
+        if wait:
+            self.window("SwiftDash", "SwiftDashMain")
+        return proc
+
+    def place(self, path, source):
+        """A file at a path of the prefix's C: drive: bytes, or a copy of a file."""
+        target = os.path.join(self.path, "drive_c", *path[3:].split("\\"))
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        if isinstance(source, bytes):
+            with open(target, "wb") as f:
+                f.write(source)
+        else:
+            shutil.copy(source, target)
 
     def read_ini(self):
         with open(self.ini_path, "rb") as f:
@@ -161,6 +189,26 @@ class Prefix:
         subprocess.run(["xdotool", *args], env={**os.environ, "DISPLAY": self.env["DISPLAY"]},
                        check=True)
 
+    def click_at(self, x, y, *click):
+        """A real click at a screen point; click holds xdotool's click options and button."""
+        self.xdotool("mousemove", str(x), str(y), "sleep", "0.3", "click", *(click or ["1"]))
+
+    def control_point(self, title, text):
+        """The screen point at the middle of a window's control, found by its text."""
+        [c] = [c for c in self.controls(title) if c.get("text") == text]
+        return int(c["x"]) + int(c["w"]) // 2, int(c["y"]) + int(c["h"]) // 2
+
+    def right_click(self, x=60, y=40):
+        """The popup after a right press (its entries cannot be read from another process
+        under Wine). A window that a started program just closed may hold the pointer's
+        place on the display a moment longer: so the press is tried again."""
+        for _ in range(4):
+            self.click_at(x, y, "3")
+            code, lines = self.driver("menu", "8000", check=False)
+            if code == 0:
+                return lines[0]
+        raise AssertionError("no popup menu after a right press")
+
     def screenshot(self, name):
         """Saves the whole screen as a build artefact."""
         os.makedirs(ARTEFACTS, exist_ok=True)
@@ -211,6 +259,21 @@ def wait_exit(proc, timeout=60):
         return proc.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
         raise AssertionError(f"the process did not end within {timeout} s")
+
+
+def wait_started(proc, count):
+    """The programs the process started, once there are at least count."""
+    eventually(lambda: len(started_programs(proc)) >= count, timeout=30,
+               what=f"{count} program start(s)")
+    return started_programs(proc)
+
+
+def box_icon(proc, text_fragment):
+    """The icon flags (MB_ICONMASK) of the MessageBoxA call whose text holds the fragment."""
+    for args in relay_calls(proc, "user32.MessageBoxA"):
+        if text_fragment in args:
+            return int(args.rsplit(",", 1)[1], 16) & 0xF0
+    raise AssertionError(f"no MessageBoxA with {text_fragment!r}")
 
 
 def eventually(check, timeout=20, what="the condition"):
