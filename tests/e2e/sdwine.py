@@ -35,6 +35,7 @@ class Prefix:
         with open(os.path.join(WINE_DIR, "session", "prefixes"), "a") as f:
             f.write(self.path + "\n")
         self.windows = os.path.join(self.path, "drive_c", "windows")
+        self.ini_path = os.path.join(self.windows, "system.ini")
         shutil.copy(os.path.join(WIN32_DIR, "SwiftDash.exe"), self.windows)
         shutil.copy(os.path.join(WIN32_DIR, "tests", "e2e", "driver", "sddriver.exe"), self.windows)
         with open(self.ini_path, "rb") as f:
@@ -44,10 +45,6 @@ class Prefix:
                         WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
         self.processes = []
         self.server()
-
-    @property
-    def ini_path(self):
-        return os.path.join(self.windows, "system.ini")
 
     def server(self):
         """A persistent Wine server, so that process starts stay cheap."""
@@ -102,7 +99,7 @@ class Prefix:
         return [c.get("text", "") for c in self.controls(title, "#32770", timeout_ms)]
 
     def answer(self, title, button):
-        self.driver("answer", title, button)
+        self.driver("click", title, button)
 
     def setting(self, name):
         _, lines = self.driver("getreg", name)
@@ -146,7 +143,6 @@ class Prefix:
             path = os.path.join(self.windows, leftover)
             if os.path.exists(path):
                 os.remove(path)
-        self.server()
         self.clear_settings()
 
     def prefix_processes(self, name):
@@ -169,8 +165,7 @@ class Prefix:
         server would boot the prefix again, which takes many seconds under emulation."""
         # A session end that a scenario asked for must be over first, or it would also end
         # the next scenario's programs.
-        eventually(lambda: not self.prefix_processes("wineboot.exe"), timeout=60,
-                   what="the end of the Wine session")
+        self.session_ended()
         for proc in self.processes:
             if proc.poll() is None:
                 proc.kill()
@@ -179,6 +174,12 @@ class Prefix:
                 proc.wait(timeout=10)
             except subprocess.TimeoutExpired:
                 pass
+
+    def session_ended(self):
+        """After a log-off or restart that ended the prefix's session: a server again."""
+        eventually(lambda: not self.prefix_processes("wineboot.exe"), timeout=60,
+                   what="the end of the Wine session")
+        self.server()
 
     def close(self):
         self.kill_programs()
@@ -193,18 +194,13 @@ class Prefix:
         """A real click at a screen point; click holds xdotool's click options and button."""
         self.xdotool("mousemove", str(x), str(y), "sleep", "0.3", "click", *(click or ["1"]))
 
-    def control_point(self, title, text):
-        """The screen point at the middle of a window's control, found by its text."""
-        [c] = [c for c in self.controls(title) if c.get("text") == text]
-        return int(c["x"]) + int(c["w"]) // 2, int(c["y"]) + int(c["h"]) // 2
-
     def right_click(self, x=60, y=40):
         """The popup after a right press (its entries cannot be read from another process
         under Wine). A window that a started program just closed may hold the pointer's
         place on the display a moment longer: so the press is tried again."""
         for _ in range(4):
             self.click_at(x, y, "3")
-            code, lines = self.driver("menu", "8000", check=False)
+            code, lines = self.driver("wait", "", "#32768", "8000", check=False)
             if code == 0:
                 return lines[0]
         raise AssertionError("no popup menu after a right press")
@@ -215,23 +211,11 @@ class Prefix:
         path = os.path.join(ARTEFACTS, name + ".png")
         subprocess.run(["import", "-display", self.env["DISPLAY"], "-window", "root", path],
                        check=True, capture_output=True)
-        return path
 
 
 def parse(line):
-    """'a=1 b=two words c=3' -> dict; a value runs up to the next ' key='."""
-    fields = {}
-    tag = None
-    parts = re.split(r" (?=[a-z]+=)", line)
-    for part in parts:
-        if "=" in part:
-            key, value = part.split("=", 1)
-            fields[key.split()[-1]] = value
-        else:
-            tag = part
-    if tag:
-        fields["tag"] = tag
-    return fields
+    """'[tag] a=1 b=two words c=3' -> dict of the fields; a value runs up to the next ' key='."""
+    return dict(part.split("=", 1) for part in re.split(r" (?=[a-z]+=)", line) if "=" in part)
 
 
 def relay_calls(proc, function):
@@ -294,8 +278,6 @@ def stays_running(proc, seconds=3):
 
 class PrefixTest(unittest.TestCase):
     """A test module's scenarios share one prefix, reset before each."""
-
-    prefix = None
 
     @classmethod
     def setUpClass(cls):

@@ -21,14 +21,11 @@ class Options(PrefixTest):
     def keys(self, *keys):
         """Real keys to the dialog, given the X keyboard first: after a modal dialog closed,
         Wine without a window manager may have left the X focus elsewhere."""
-        self.prefix.xdotool("search", "--onlyvisible", "--name", "^Options$", "windowfocus", "sleep", "0.3",
-                     "key", *keys)
-
-    def controls(self):
-        return self.prefix.controls("Options")
+        self.prefix.xdotool("search", "--onlyvisible", "--name", "^Options$", "windowfocus",
+                            "sleep", "0.3", "key", *keys)
 
     def boxes(self):
-        return dict(zip(BOX_KEYS, sorted((c for c in self.controls() if c["class"] == "Edit"),
+        return dict(zip(BOX_KEYS, sorted((c for c in self.prefix.controls("Options") if c["class"] == "Edit"),
                                          key=lambda c: int(c["id"]))))
 
     def type(self, key, text):
@@ -36,10 +33,10 @@ class Options(PrefixTest):
 
     def tooltip(self, control):
         """Rests the pointer on the control (a frame, at its left margin) and reads the tip."""
-        c = next(c for c in self.controls() if c["text"] == control)
+        c = next(c for c in self.prefix.controls("Options") if c["text"] == control)
         self.prefix.xdotool("mousemove", str(int(c["x"]) + 4), str(int(c["y"]) + int(c["h"]) // 2),
                             "sleep", "0.2", "mousemove_relative", "1", "1")
-        return self.prefix.driver("tip")[1][0]["text"]
+        return self.prefix.window("", "tooltips_class32", 20000)["text"]  # a tip tells its text
 
     def test_stored_values_browse_cancelled_escape_then_typed_edits_on_each_tab(self):
         p = self.prefix
@@ -49,8 +46,6 @@ class Options(PrefixTest):
         self.assertFalse(p.has_window("SwiftDash", "SwiftDashMain"))  # the dialog alone
         boxes = self.boxes()
         self.assertEqual({k: b["text"] for k, b in boxes.items()}, {k: STORED[k] for k in BOX_KEYS})
-        self.assertEqual([c["text"] for c in self.controls() if c["checked"] == "1"], [])
-        self.assertEqual(boxes["DoubleClickOpenFile"]["enabled"], "1")  # no option: left enabled
         browse = "#" + str(int(boxes["StartUpItem0"]["id"]) + 1)
         p.driver("click", "Options", browse)
         p.window("Browse", "#32770")
@@ -96,15 +91,6 @@ class Options(PrefixTest):
     def test_shell_double_click_opens_it_and_ok_changes_the_action_at_once(self):
         p = self.prefix
         proc = p.start_shell(DoubleClickOnMainWindow="4")
-        figures = [p.driver("usage", "SwiftDashMain")[1][0]]
-        shown = p.driver("cycle", "SwiftDashMain", "Options", "1")[1][0]["shown_ms"]
-        cycles = int(os.environ.get("SD_OPTIONS_CYCLES", "20"))  # 200 for the measured figures
-        for _ in range(2):
-            p.driver("cycle", "SwiftDashMain", "Options", str(cycles // 2), timeout=900)
-            figures.append(p.driver("usage", "SwiftDashMain")[1][0])
-        print(f"\nshell mode before the dialog, after {cycles // 2} and {cycles} open/close cycles: {figures}"
-              f"\ndouble-click to visible dialog: {shown} ms", file=sys.stderr)
-
         p.click_at(7 + 40, 7 + 40, "--repeat", "2", "1")
         p.window("Options")
         p.driver("click", "Options", "Open file:")

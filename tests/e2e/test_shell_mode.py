@@ -30,6 +30,13 @@ class ShellMode(PrefixTest):
         time.sleep(0.5)
         self.prefix.driver("click", "Exit SwiftDash", "OK")
 
+    def ended(self, calls):
+        """The program ended in order: the session end it asked for, and no start counted."""
+        wait_exit(self.proc)
+        self.prefix.session_ended()
+        self.assertEqual(relay_calls(self.proc, "user32.ExitWindowsEx"), calls)
+        self.assertEqual(self.prefix.setting("UnfinishedShellStarts"), "0")
+
     def ini_shell(self):
         return [line for line in self.prefix.read_ini().split(b"\r\n") if line.startswith(b"shell")]
 
@@ -50,60 +57,40 @@ class ShellMode(PrefixTest):
         eventually(lambda: self.main_style() & WS_MINIMIZE, what="minimized")
         self.assertIsNone(self.proc.poll())
 
-    def test_close_swiftdash_answered_no_by_ok_and_by_double_click_then_yes(self):
+    def test_close_swiftdash_answered_no_then_yes(self):
+        # A double-click on an option runs it as OK does: shown in-process.
         p = self.prefix
-        for how in ("OK", "double-click"):
-            with self.subTest(how):
-                self.open_exit_dialog()
-                if how == "OK":
-                    self.choose("Close SwiftDash")
-                else:
-                    at = p.control_point("Exit SwiftDash", "Close SwiftDash")
-                    p.click_at(*at, "--repeat", "2", "--delay", "80", "1")
-                self.assertIn("Are you sure you want to close SwiftDash?", p.message_box("SwiftDash"))
-                p.answer("SwiftDash", "&No")
-                self.assertTrue(p.gone("Exit SwiftDash"))
-                eventually(lambda: not self.main_style() & WS_DISABLED,
-                           what="the main window enabled again")
-                self.assertEqual(p.read_ini(), p.original_ini)
-                self.assertTrue(stays_running(self.proc, 1))
+        self.open_exit_dialog()
+        self.choose("Close SwiftDash")
+        self.assertIn("Are you sure you want to close SwiftDash?", p.message_box("SwiftDash"))
+        p.answer("SwiftDash", "&No")
+        self.assertTrue(p.gone("Exit SwiftDash"))
+        eventually(lambda: not self.main_style() & WS_DISABLED, what="the main window enabled again")
+        self.assertEqual(p.read_ini(), p.original_ini)
+        self.assertTrue(stays_running(self.proc, 1))
 
         self.open_exit_dialog()
         self.choose("Close SwiftDash")
         p.message_box("SwiftDash")
         p.answer("SwiftDash", "&Yes")
-        wait_exit(self.proc)
+        self.ended([])
         self.assertEqual(self.ini_shell(), [b"shell=explorer.exe"])
-        self.assertEqual(relay_calls(self.proc, "user32.ExitWindowsEx"), [])
 
-    def test_each_way_out_writes_its_shell_and_ends_the_session(self):
-        # (option chosen, system.ini present, its shell line after, ExitWindowsEx's calls)
-        ways = [("Enter", True, [b"shell=explorer.exe"], LOG_OFF),
-                ("Restart in SwiftDash mode", True, [b"shell=SwiftDash"], REBOOT),
-                ("Restart", False, None, REBOOT)]
-        for option, ini, shell, calls in ways:
-            with self.subTest(option):
-                if option != "Enter":
-                    self.setUp()
-                if not ini:
-                    os.remove(self.prefix.ini_path)
-                self.open_exit_dialog()
-                if option == "Enter":  # the default option, by the keyboard
-                    eventually(lambda: self.main_style() & WS_DISABLED, what="main disabled")
-                    self.prefix.screenshot("exit-dialog")
-                    self.prefix.xdotool("key", "Return")
-                else:
-                    self.choose(option)
-                if not ini:  # the user is told, and the restart still happens
-                    texts = self.prefix.message_box("SwiftDash")
-                    self.assertTrue(any("Unable to find system.ini" in t for t in texts), texts)
-                    self.prefix.answer("SwiftDash", "OK")
-                wait_exit(self.proc)
-                self.assertEqual(relay_calls(self.proc, "user32.ExitWindowsEx"), calls)
-                if ini:
-                    self.assertEqual(self.ini_shell(), shell)
-                else:
-                    self.assertFalse(os.path.exists(self.prefix.ini_path))
+    def test_enter_in_the_exit_dialog_returns_to_windows(self):
+        self.open_exit_dialog()
+        eventually(lambda: self.main_style() & WS_DISABLED, what="main disabled")
+        self.prefix.screenshot("exit-dialog")
+        self.prefix.xdotool("key", "Return")
+        self.ended(LOG_OFF)
+        self.assertEqual(self.ini_shell(), [b"shell=explorer.exe"])
+
+    def test_restart_in_swiftdash_mode_writes_itself_then_restarts(self):
+        # Each option's command, and a restart without a system.ini, are shown in-process and
+        # on the host.
+        self.open_exit_dialog()
+        self.choose("Restart in SwiftDash mode")
+        self.ended(REBOOT)
+        self.assertEqual(self.ini_shell(), [b"shell=SwiftDash"])
 
 
 if __name__ == "__main__":

@@ -1,10 +1,9 @@
-// sddriver: the end-to-end tests' hands and eyes inside the prefix. It finds windows by title
-// and class, reads their controls, clicks buttons, answers message boxes, finds popup menus and
-// tooltips, reads and writes the settings key, and prints what it saw as key=value lines.
+// sddriver: the end-to-end tests' hands and eyes inside the prefix. It finds windows by title and
+// class (a popup menu is of class #32768, a tooltip of tooltips_class32), reads their controls,
+// clicks buttons, types, reads and writes the settings key; it prints what it saw as key=value.
 #include <windows.h>
 #include <shellapi.h>
-#include <commctrl.h>
-#include <psapi.h>
+#include <shlwapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,29 +13,11 @@
 
 namespace {
 
-// A visible top-level window by its title and class ("*": any class).
-HWND FindVisible(const char* title, const char* className) {
-    const char* cls = std::strcmp(className, "*") ? className : nullptr;
-    HWND hwnd = nullptr;
-    while ((hwnd = FindWindowExA(nullptr, hwnd, cls, title)))
-        if (IsWindowVisible(hwnd)) return hwnd;
-    return nullptr;
-}
-
-HWND WaitFor(const char* title, const char* className, int timeoutMs) {
-    for (int waited = 0;; waited += 50) {
-        if (HWND hwnd = FindVisible(title, className)) return hwnd;
-        if (waited >= timeoutMs) return nullptr;
-        Sleep(50);
-    }
-}
-
 std::string Text(HWND hwnd) {
     char text[1024] = {};
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                             SMTO_ABORTIFHUNG, 2000, &length))
-        GetWindowTextA(hwnd, text, sizeof text);
+    SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 2000, &length);
     return text;
 }
 
@@ -72,11 +53,6 @@ std::vector<HWND> Children(HWND parent) {
     return all;
 }
 
-BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
-    if (IsWindowVisible(hwnd)) PrintWindow("", hwnd);
-    return TRUE;
-}
-
 // A control by its text, or by its id written "#1234".
 HWND ChildWithText(HWND parent, const char* text) {
     for (HWND child : Children(parent))
@@ -85,23 +61,31 @@ HWND ChildWithText(HWND parent, const char* text) {
     return nullptr;
 }
 
+// A visible top-level window by its title and class ("*": any class), or, when a control is
+// named, that control of such a window; polled for until the timeout.
+HWND WaitFor(const char* title, const char* className, const char* control, int timeoutMs) {
+    const char* cls = std::strcmp(className, "*") ? className : nullptr;
+    for (int waited = 0;; waited += 50) {
+        HWND hwnd = nullptr;
+        while ((hwnd = FindWindowExA(nullptr, hwnd, cls, title))) {
+            HWND found = control ? ChildWithText(hwnd, control) : hwnd;
+            if (found && IsWindowVisible(hwnd)) return found;
+        }
+        if (waited >= timeoutMs) return nullptr;
+        Sleep(50);
+    }
+}
+
 int Usage() {
     std::fprintf(stderr,
-                 "usage: sddriver wait TITLE [CLASS] [MS] | gone TITLE [CLASS] [MS] |\n"
-                 "  click TITLE CONTROL | answer TITLE BUTTON [MS] | type TITLE CONTROL HEXBYTES |\n"
-                 "  close TITLE | menu [MS] | tip [MS] | getreg NAME | setreg NAME DATA | delreg |\n"
-                 "  windows | trayicons | traylost | hold | usage CLASS | cycle MAINCLASS TITLE N\n");
+                 "usage: sddriver wait TITLE [CLASS] [MS] | gone TITLE [CLASS] [MS] | close TITLE |\n"
+                 "  click TITLE CONTROL [MS] | type TITLE CONTROL HEXBYTES | getreg NAME |\n"
+                 "  setreg NAME DATA | delreg | trayicons | traylost\n");
     return 2;
 }
 
 const char* Arg(int argc, char** argv, int i, const char* fallback) {
     return i < argc ? argv[i] : fallback;
-}
-
-// A control of a top-level window: argv[2] is the window's title, argv[3] the control.
-HWND ControlOf(int argc, char** argv) {
-    HWND hwnd = FindVisible(Arg(argc, argv, 2, ""), "*");
-    return hwnd ? ChildWithText(hwnd, Arg(argc, argv, 3, "")) : nullptr;
 }
 
 constexpr const char* kSettingsKey = "Software\\SwiftDash\\Default";
@@ -114,7 +98,8 @@ int main(int argc, char** argv) {
     const char* title = Arg(argc, argv, 2, "");
 
     if (command == "wait") {  // a visible window and its controls
-        HWND hwnd = WaitFor(title, Arg(argc, argv, 3, "*"), std::atoi(Arg(argc, argv, 4, "20000")));
+        const int timeout = std::atoi(Arg(argc, argv, 4, "20000"));
+        HWND hwnd = WaitFor(title, Arg(argc, argv, 3, "*"), nullptr, timeout);
         if (!hwnd) return 1;
         PrintWindow("", hwnd);
         for (HWND child : Children(hwnd)) PrintWindow("control ", child);
@@ -123,73 +108,40 @@ int main(int argc, char** argv) {
     if (command == "gone") {
         const int timeout = std::atoi(Arg(argc, argv, 4, "20000"));
         for (int waited = 0; waited <= timeout; waited += 50) {
-            if (!FindVisible(title, Arg(argc, argv, 3, "*"))) return 0;
+            if (!WaitFor(title, Arg(argc, argv, 3, "*"), nullptr, 0)) return 0;
             Sleep(50);
         }
         return 1;
     }
-    if (command == "answer") {  // a message box's button, once the box is up
-        HWND box = WaitFor(title, "#32770", std::atoi(Arg(argc, argv, 4, "20000")));
-        HWND button = box ? ChildWithText(box, Arg(argc, argv, 3, "OK")) : nullptr;
+    if (command == "click") {  // a button, once its window is up
+        const int timeout = std::atoi(Arg(argc, argv, 4, "20000"));
+        HWND button = WaitFor(title, "*", Arg(argc, argv, 3, "OK"), timeout);
         if (!button) return 1;
         PostMessageA(button, BM_CLICK, 0, 0);
         return 0;
     }
-    if (command == "click") {
-        HWND button = ControlOf(argc, argv);
-        if (!button) return 1;
-        PostMessageA(button, BM_CLICK, 0, 0);
-        return 0;
-    }
-    if (command == "hold") {  // takes 256 MB of memory, touched, until it is ended
-        const SIZE_T size = 256u << 20;
-        char* block = static_cast<char*>(VirtualAlloc(nullptr, size, MEM_COMMIT, PAGE_READWRITE));
-        if (!block) return 1;
-        for (SIZE_T i = 0; i < size; i += 4096) block[i] = 1;
-        Sleep(INFINITE);
-    }
-    if (command == "close") {  // what the close box of the title bar sends
-        HWND hwnd = FindVisible(title, "*");
+    if (command == "close") {  // what the close box of the title bar sends, once it is up
+        HWND hwnd = WaitFor(title, "*", nullptr, 20000);
         if (!hwnd) return 1;
         PostMessageA(hwnd, WM_CLOSE, 0, 0);
         return 0;
     }
-    if (command == "menu") {  // the popup menu on screen
-        const int timeout = std::atoi(Arg(argc, argv, 2, "20000"));
-        // Another process's menu items cannot be read under Wine: the in-process tests read them.
-        HWND popup = WaitFor("", "#32768", timeout);
-        if (!popup) return 1;
-        PrintWindow("", popup);
-        return 0;
-    }
-    if (command == "getreg" || command == "setreg" || command == "delreg") {
-        HKEY key = nullptr;
-        if (command == "delreg") {
-            RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
-            return 0;
-        }
-        if (command == "setreg") {
-            if (argc < 4 || RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0,
-                                            KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-                return 1;
-            RegSetValueExA(key, argv[2], 0, REG_SZ, reinterpret_cast<const BYTE*>(argv[3]),
-                           static_cast<DWORD>(std::strlen(argv[3]) + 1));
-            RegCloseKey(key);
-            return 0;
-        }
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-            std::printf("absent=1\n");
-            return 0;
-        }
+    if (command == "getreg") {
         char data[1024] = {};
         DWORD size = sizeof data - 1;
-        DWORD type = 0;
-        if (RegQueryValueExA(key, title, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) ==
-            ERROR_SUCCESS)
-            std::printf("type=%lu value=%s\n", static_cast<unsigned long>(type), data);
+        if (SHGetValueA(HKEY_CURRENT_USER, kSettingsKey, title, nullptr, data, &size) == ERROR_SUCCESS)
+            std::printf("value=%s\n", data);
         else
             std::printf("absent=1\n");
-        RegCloseKey(key);
+        return 0;
+    }
+    if (command == "setreg") {
+        const char* data = Arg(argc, argv, 3, "");
+        return SHSetValueA(HKEY_CURRENT_USER, kSettingsKey, title, REG_SZ, data,
+                           static_cast<DWORD>(std::strlen(data) + 1)) == ERROR_SUCCESS ? 0 : 1;
+    }
+    if (command == "delreg") {
+        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
         return 0;
     }
     if (command == "trayicons") {  // the icons of Wine's notification area, on the screen
@@ -214,7 +166,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "type") {  // replaces a text box's text, one typed character at a time
-        HWND control = ControlOf(argc, argv);
+        HWND control = WaitFor(title, "*", Arg(argc, argv, 3, ""), 20000);
         if (!control) return 1;
         const std::string hex = Arg(argc, argv, 4, "");
         std::string text;
@@ -223,57 +175,6 @@ int main(int argc, char** argv) {
         PostMessageA(control, EM_SETSEL, 0, -1);
         PostMessageA(control, WM_CHAR, VK_BACK, 1);
         for (unsigned char c : text) PostMessageA(control, WM_CHAR, c, 1);
-        return 0;
-    }
-    if (command == "tip") {  // the text of the tooltip on screen
-        const int timeout = std::atoi(Arg(argc, argv, 2, "20000"));
-        for (int waited = 0; waited <= timeout; waited += 50) {
-            HWND tip = nullptr;
-            while ((tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)))
-                if (IsWindowVisible(tip)) {
-                    std::printf("text=%s\n", Text(tip).c_str());
-                    return 0;
-                }
-            Sleep(50);
-        }
-        return 1;
-    }
-    if (command == "usage") {  // what the process owning a window of that class holds
-        DWORD pid = 0;
-        HWND hwnd = FindWindowA(title, nullptr);
-        if (!hwnd || !GetWindowThreadProcessId(hwnd, &pid)) return 1;
-        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
-        if (!process) return 1;
-        PROCESS_MEMORY_COUNTERS counters = {};
-        counters.cb = sizeof counters;
-        GetProcessMemoryInfo(process, &counters, sizeof counters);
-        std::printf("gdi=%lu user=%lu private=%lu\n", GetGuiResources(process, GR_GDIOBJECTS),
-                    GetGuiResources(process, GR_USEROBJECTS),
-                    static_cast<unsigned long>(counters.PagefileUsage));
-        CloseHandle(process);
-        return 0;
-    }
-    if (command == "cycle") {  // double-click the main window, wait for the dialog, close it
-        HWND main = FindWindowA(title, nullptr);
-        const char* dialog = Arg(argc, argv, 3, "");
-        const int count = std::atoi(Arg(argc, argv, 4, "1"));
-        if (!main) return 1;
-        for (int i = 0; i < count; ++i) {
-            const DWORD started = GetTickCount();
-            PostMessageA(main, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(40, 40));
-            HWND shown = WaitFor(dialog, "*", 20000);
-            if (!shown) return 1;
-            if (i == 0) std::printf("shown_ms=%lu\n", GetTickCount() - started);
-            PostMessageA(shown, WM_CLOSE, 0, 0);
-            for (int waited = 0; FindWindowA(nullptr, dialog); waited += 10) {
-                if (waited > 20000) return 1;
-                Sleep(10);
-            }
-        }
-        return 0;
-    }
-    if (command == "windows") {
-        EnumWindows(PrintVisible, 0);
         return 0;
     }
     return Usage();
