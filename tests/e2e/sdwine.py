@@ -35,6 +35,7 @@ class Prefix:
         with open(os.path.join(WINE_DIR, "session", "prefixes"), "a") as f:
             f.write(self.path + "\n")
         self.windows = os.path.join(self.path, "drive_c", "windows")
+        self.ini_path = os.path.join(self.windows, "system.ini")
         shutil.copy(os.path.join(WIN32_DIR, "SwiftDash.exe"), self.windows)
         shutil.copy(os.path.join(WIN32_DIR, "tests", "e2e", "driver", "sddriver.exe"), self.windows)
         with open(self.ini_path, "rb") as f:
@@ -44,10 +45,6 @@ class Prefix:
                         WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
         self.processes = []
         self.server()
-
-    @property
-    def ini_path(self):
-        return os.path.join(self.windows, "system.ini")
 
     def server(self):
         """A persistent Wine server, so that process starts stay cheap."""
@@ -80,30 +77,58 @@ class Prefix:
         return code, [parse(line) for line in out.splitlines() if line.strip()]
 
     def window(self, title, cls="*", timeout_ms=90000):
-        _, lines = self.driver("wait", title, cls, str(timeout_ms))
-        return lines[0]
+        return self.driver("wait", title, cls, str(timeout_ms))[1][0]
+
+    def controls(self, title, cls="*", timeout_ms=90000):
+        return self.driver("wait", title, cls, str(timeout_ms))[1][1:]
 
     def has_window(self, title, cls="*", timeout_ms=0):
-        code, _ = self.driver("wait", title, cls, str(timeout_ms), check=False)
-        return code == 0
+        return self.driver("wait", title, cls, str(timeout_ms), check=False)[0] == 0
+
+    def gone(self, title, cls="*", timeout_ms=20000):
+        return self.driver("gone", title, cls, str(timeout_ms), check=False)[0] == 0
+
+    def close_window(self, title):
+        """Closes a window as its close box does, and waits until it is gone."""
+        self.driver("close", title)
+        if not self.gone(title):
+            raise AssertionError(f"{title} stayed open")
 
     def message_box(self, title, timeout_ms=60000):
-        """The message box's window and its controls' texts."""
-        _, lines = self.driver("msgbox", title, str(timeout_ms))
-        return lines[0], [l for l in lines[1:]]
+        """The texts of the message box's controls, once it is up."""
+        return [c.get("text", "") for c in self.controls(title, "#32770", timeout_ms)]
 
     def answer(self, title, button):
-        self.driver("answer", title, button)
+        self.driver("click", title, button)
 
     def setting(self, name):
         _, lines = self.driver("getreg", name)
         return None if lines[0].get("absent") else lines[0]["value"]
 
-    def set_setting(self, name, value):
-        self.driver("setreg", name, value)
+    def set_settings(self, **values):
+        for name, value in values.items():
+            self.driver("setreg", name, value)
 
     def clear_settings(self):
         self.driver("delreg")
+
+    def start_shell(self, wait=True, **settings):
+        """A shell-mode start that is not a first run, with these settings stored first."""
+        self.set_settings(Version="130", **settings)
+        proc = self.start()
+        if wait:
+            self.window("SwiftDash", "SwiftDashMain")
+        return proc
+
+    def place(self, path, source):
+        """A file at a path of the prefix's C: drive: bytes, or a copy of a file."""
+        target = os.path.join(self.path, "drive_c", *path[3:].split("\\"))
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        if isinstance(source, bytes):
+            with open(target, "wb") as f:
+                f.write(source)
+        else:
+            shutil.copy(source, target)
 
     def read_ini(self):
         with open(self.ini_path, "rb") as f:
@@ -118,7 +143,6 @@ class Prefix:
             path = os.path.join(self.windows, leftover)
             if os.path.exists(path):
                 os.remove(path)
-        self.server()
         self.clear_settings()
 
     def prefix_processes(self, name):
@@ -141,8 +165,7 @@ class Prefix:
         server would boot the prefix again, which takes many seconds under emulation."""
         # A session end that a scenario asked for must be over first, or it would also end
         # the next scenario's programs.
-        eventually(lambda: not self.prefix_processes("wineboot.exe"), timeout=60,
-                   what="the end of the Wine session")
+        self.session_ended()
         for proc in self.processes:
             if proc.poll() is None:
                 proc.kill()
@@ -151,6 +174,12 @@ class Prefix:
                 proc.wait(timeout=10)
             except subprocess.TimeoutExpired:
                 pass
+
+    def session_ended(self):
+        """After a log-off or restart that ended the prefix's session: a server again."""
+        eventually(lambda: not self.prefix_processes("wineboot.exe"), timeout=60,
+                   what="the end of the Wine session")
+        self.server()
 
     def close(self):
         self.kill_programs()
@@ -161,29 +190,32 @@ class Prefix:
         subprocess.run(["xdotool", *args], env={**os.environ, "DISPLAY": self.env["DISPLAY"]},
                        check=True)
 
+    def click_at(self, x, y, *click):
+        """A real click at a screen point; click holds xdotool's click options and button."""
+        self.xdotool("mousemove", str(x), str(y), "sleep", "0.3", "click", *(click or ["1"]))
+
+    def right_click(self, x=60, y=40):
+        """The popup after a right press (its entries cannot be read from another process
+        under Wine). A window that a started program just closed may hold the pointer's
+        place on the display a moment longer: so the press is tried again."""
+        for _ in range(4):
+            self.click_at(x, y, "3")
+            code, lines = self.driver("wait", "", "#32768", "8000", check=False)
+            if code == 0:
+                return lines[0]
+        raise AssertionError("no popup menu after a right press")
+
     def screenshot(self, name):
         """Saves the whole screen as a build artefact."""
         os.makedirs(ARTEFACTS, exist_ok=True)
         path = os.path.join(ARTEFACTS, name + ".png")
         subprocess.run(["import", "-display", self.env["DISPLAY"], "-window", "root", path],
                        check=True, capture_output=True)
-        return path
 
 
 def parse(line):
-    """'a=1 b=two words c=3' -> dict; a value runs up to the next ' key='."""
-    fields = {}
-    tag = None
-    parts = re.split(r" (?=[a-z]+=)", line)
-    for part in parts:
-        if "=" in part:
-            key, value = part.split("=", 1)
-            fields[key.split()[-1]] = value
-        else:
-            tag = part
-    if tag:
-        fields["tag"] = tag
-    return fields
+    """'[tag] a=1 b=two words c=3' -> dict of the fields; a value runs up to the next ' key='."""
+    return dict(part.split("=", 1) for part in re.split(r" (?=[a-z]+=)", line) if "=" in part)
 
 
 def relay_calls(proc, function):
@@ -213,6 +245,21 @@ def wait_exit(proc, timeout=60):
         raise AssertionError(f"the process did not end within {timeout} s")
 
 
+def wait_started(proc, count):
+    """The programs the process started, once there are at least count."""
+    eventually(lambda: len(started_programs(proc)) >= count, timeout=30,
+               what=f"{count} program start(s)")
+    return started_programs(proc)
+
+
+def box_icon(proc, text_fragment):
+    """The icon flags (MB_ICONMASK) of the MessageBoxA call whose text holds the fragment."""
+    for args in relay_calls(proc, "user32.MessageBoxA"):
+        if text_fragment in args:
+            return int(args.rsplit(",", 1)[1], 16) & 0xF0
+    raise AssertionError(f"no MessageBoxA with {text_fragment!r}")
+
+
 def eventually(check, timeout=20, what="the condition"):
     """Polls check() until it is true: under emulation the program may take seconds to react."""
     deadline = time.time() + timeout
@@ -231,8 +278,6 @@ def stays_running(proc, seconds=3):
 
 class PrefixTest(unittest.TestCase):
     """A test module's scenarios share one prefix, reset before each."""
-
-    prefix = None
 
     @classmethod
     def setUpClass(cls):
