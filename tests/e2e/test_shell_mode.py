@@ -58,7 +58,6 @@ class ShellMode(PrefixTest):
         self.assertIsNone(self.proc.poll())
 
     def test_close_swiftdash_answered_no_then_yes(self):
-        # A double-click on an option runs it as OK does: shown in-process.
         p = self.prefix
         self.open_exit_dialog()
         self.choose("Close SwiftDash")

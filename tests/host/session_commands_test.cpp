@@ -1,6 +1,5 @@
 // The session commands: the order of their steps and what each leaves in system.ini and the
-// settings. The confirmation's No, the first-switch box and a missing system.ini are proven
-// through the real exe.
+// settings; the first-switch box shown once, its marker first; a missing system.ini.
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
@@ -52,6 +51,22 @@ TEST(SessionCommands, ShellLineThenSessionEndThenQuitInThatOrder) {
         // A switch into shell mode forgets the crash-loop guard's count; nothing else does.
         EXPECT_EQ(f.fake.settings["UnfinishedShellStarts"], self ? "0" : "2");
     }
+}
+
+TEST(SessionCommands, FirstSwitchExplainsOnceAndAMissingSystemIniStillEndsTheSession) {
+    Fixture f;
+    f.fake.settings["DisableSwitchMessage"] = "2";
+    f.fake.files.clear();
+    EnterSwiftDashMode(f.program);
+    EXPECT_EQ(f.fake.log, (std::vector<std::string>{"WriteSetting DisableSwitchMessage",
+                                                    "Message Welcome to Swiftdash",
+                                                    "WriteSetting UnfinishedShellStarts", "Message SwiftDash", "EndSession 0",
+                                                    "ServiceProcess 0", "EndProcess"}));
+    EXPECT_TRUE(f.fake.files.empty());
+    Fixture again;
+    again.fake.settings["DisableSwitchMessage"] = "1.0";
+    EnterSwiftDashMode(again.program);
+    EXPECT_TRUE(again.fake.messages.empty());
 }
 
 }  // namespace

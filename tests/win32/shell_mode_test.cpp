@@ -90,8 +90,8 @@ struct ExitDialog : ::testing::Test, test::AppFixture {
     std::string Ini() { return folder.Read("system.ini"); }
 };
 
-// Enter on the opening selection, a double-click and three of the options are proven through
-// the real exe; this pins every option to its command.
+// Enter on the opening selection and three of the options are proven through the real exe;
+// this pins every option to its command, and a double-click on an option to OK's road.
 TEST_F(ExitDialog, OkRunsTheSelectedOptionsCommand) {
     const struct { const char* option; const char* shell; const char* end; } cases[] = {
         {"optLogoffWindows", "explorer.exe", "EndSession 0"},
@@ -108,6 +108,11 @@ TEST_F(ExitDialog, OkRunsTheSelectedOptionsCommand) {
         EXPECT_EQ(Ini(), std::string("[boot]\r\nshell=") + c.shell + "\r\n");
         EXPECT_EQ(platform.log, (std::vector<std::string>{c.end, "ServiceProcess 0", "EndProcess"}));
     }
+    platform.log.clear();
+    Select("optLogoffWindows");
+    SendMessageA(app->exit.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Control("optRestart")), BN_DOUBLECLICKED),
+                 reinterpret_cast<LPARAM>(Control("optRestart")));
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"EndSession 2", "ServiceProcess 0", "EndProcess"}));
 }
 
 TEST_F(ExitDialog, CaptionsFitAndCancelCloseBoxAndEscapeChangeNothing) {
