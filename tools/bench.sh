@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The benchmark command: SwiftDash.exe in shell mode against the minimal window program.
-#   tools/bench.sh [--runs N] [--idle-seconds S] [--settle-seconds S]
+#   tools/bench.sh [--runs N] [--idle-seconds S] [--settle-seconds S] [--info-cycles N]
 # Builds, prepares a private prefix and display, runs tests/bench/bench.py, cleans up.
 set -euo pipefail
 SD_ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -8,13 +8,14 @@ cd "$SD_ROOT"
 . tools/setup.sh
 sd_setup
 
-runs=15 idle=10 settle=2
+runs=15 idle=10 settle=2 cycles=0
 while [ $# -gt 0 ]; do
     case $1 in
         --runs) runs=$2; shift 2 ;;
         --idle-seconds) idle=$2; shift 2 ;;
         --settle-seconds) settle=$2; shift 2 ;;
-        *) echo "usage: tools/bench.sh [--runs N] [--idle-seconds S] [--settle-seconds S]" >&2; exit 2 ;;
+        --info-cycles) cycles=$2; shift 2 ;;
+        *) echo "usage: tools/bench.sh [--runs N] [--idle-seconds S] [--settle-seconds S] [--info-cycles N]" >&2; exit 2 ;;
     esac
 done
 
@@ -48,5 +49,5 @@ echo "starting the Wine session (a minute under emulation)"
 # A stored version marks the first run as done: no message box in front of the main window.
 sd_wine reg add 'HKCU\Software\SwiftDash\Default' /v Version /d 130 /f >/dev/null 2>&1
 
-python3 tests/bench/bench.py --runs "$runs" --idle-seconds "$idle" --settle-seconds "$settle" --prefix "$prefix" \
+python3 tests/bench/bench.py --runs "$runs" --idle-seconds "$idle" --settle-seconds "$settle" --info-cycles "$cycles" --prefix "$prefix" \
     --display "$DISPLAY" --report "$out/report.txt"
