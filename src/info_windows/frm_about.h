@@ -21,8 +21,6 @@ public:
 
     frmAbout(WindowHost& host, frmSysInfo& sysInfo) : ModelessWindow(host), sysInfo_(sysInfo) {}
     ~frmAbout() { Unload(); }
-    frmAbout(const frmAbout&) = delete;
-    frmAbout& operator=(const frmAbout&) = delete;
 
     HWND Control(const char* name) const;
 

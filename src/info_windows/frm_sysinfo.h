@@ -20,8 +20,6 @@ public:
 
     frmSysInfo(WindowHost& host, Program& program) : ModelessWindow(host), program_(program) {}
     ~frmSysInfo() { Unload(); }
-    frmSysInfo(const frmSysInfo&) = delete;
-    frmSysInfo& operator=(const frmSysInfo&) = delete;
 
     HWND Control(const char* name) const;
 

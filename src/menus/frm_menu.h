@@ -19,8 +19,6 @@ public:
     frmMenu(WindowHost& host, Program& program, Dialogs& dialogs)
         : host_(host), program_(program), dialogs_(dialogs) {}
     ~frmMenu();
-    frmMenu(const frmMenu&) = delete;
-    frmMenu& operator=(const frmMenu&) = delete;
 
     // Creates the window and its menus the first time; it is never shown and lives until the
     // process ends. Null if the system refused.

@@ -20,8 +20,6 @@ public:
 
     frmExit(WindowHost& host, Program& program) : ModelessWindow(host), program_(program) {}
     ~frmExit() { Unload(); }
-    frmExit(const frmExit&) = delete;
-    frmExit& operator=(const frmExit&) = delete;
 
     // The control of that name, for tests.
     HWND Control(const char* name) const;

@@ -22,8 +22,6 @@ public:
 
     frmOptions(WindowHost& host, Program& program) : ModelessWindow(host), program_(program) {}
     ~frmOptions() { Unload(); }
-    frmOptions(const frmOptions&) = delete;
-    frmOptions& operator=(const frmOptions&) = delete;
 
     // The control of that name, for tests.
     HWND Control(const char* name) const;

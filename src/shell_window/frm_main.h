@@ -21,8 +21,6 @@ public:
     frmMain(WindowHost& host, Program& program, Dialogs& dialogs, frmMenu& menu)
         : host_(host), program_(program), dialogs_(dialogs), menu_(menu), iconPic_(*this) {}
     ~frmMain();
-    frmMain(const frmMain&) = delete;
-    frmMain& operator=(const frmMain&) = delete;
 
     // Creates the window (hidden) and its controls; false if the system refused.
     bool Create();

@@ -9,6 +9,10 @@ namespace sd {
 template <typename T>
 class WindowClass {
 public:
+    // A window object is its window: it is never copied.
+    WindowClass(const WindowClass&) = delete;
+    WindowClass& operator=(const WindowClass&) = delete;
+
     HWND hwnd() const { return hwnd_; }
 
     // Showing a loaded window only brings it forward.
@@ -18,6 +22,9 @@ public:
     }
 
 protected:
+    WindowClass() = default;
+    ~WindowClass() = default;
+
     // Registers the class once per process and creates the window with `this` attached.
     HWND CreateOwnWindow(HINSTANCE instance, const char* className, const char* caption,
                          DWORD style, DWORD exStyle, int x, int y, int width, int height,
