@@ -1,5 +1,5 @@
-// The host tests' platform: files and settings in memory, file steps that can be made to fail
-// or to "crash" the process part-way, and the recorded calls of RecordingPlatform.
+// The host tests' platform: files and settings in memory, a file step that can be made to fail
+// or to "crash" the process, and the recorded calls of RecordingPlatform.
 #pragma once
 
 #include <map>
@@ -13,44 +13,58 @@ namespace sd::test {
 
 class MemorySystem : public Platform {
 public:
-    // The system's state.
     std::map<std::string, std::string> files;
     std::set<std::string> folders = {"C:\\WINDOWS"};
-    std::set<std::string> readOnly;
     std::map<std::string, std::string> settings;
-    bool atomicReplace = false;                        // false: the Windows 95/98 road
+    bool atomicReplace = false;  // false: the Windows 95/98 road
 
-    // Fault injection: the N-th call (from 1) of a file step fails.
-    void FailCall(const std::string& step, int n) { failures_[step].insert(n); }
-    // After this many file changes the process is gone: nothing later takes effect.
-    int changesBeforeCrash = -1;
+    // Fault injection: file step number `failingStep` (from 1, over every kind of step) fails;
+    // with `crash` the process is gone from there on, and no later step takes effect either.
+    int failingStep = 0;
+    bool crash = false;
 
     std::string FindAssociatedProgram(const std::string&) override { return {}; }
     bool FileExists(const std::string& path) override { return files.count(path) > 0; }
     bool FolderExists(const std::string& path) override { return folders.count(path) > 0; }
-    bool IsReadOnly(const std::string& path) override { return readOnly.count(path) > 0; }
-    bool ChangeDirectory(const std::string& path) override;
-    std::optional<std::string> ReadFileBytes(const std::string& path) override;
-    bool WriteFileBytes(const std::string& path, const std::string& bytes) override;
-    bool RenameFile(const std::string& from, const std::string& to) override;
-    bool RemoveFile(const std::string& path) override;
-    ReplaceResult ReplaceFileAtomically(const std::string& from, const std::string& to) override;
+    bool IsReadOnly(const std::string&) override { return false; }
+    bool ChangeDirectory(const std::string& path) override { return Step() && FolderExists(path); }
+    std::optional<std::string> ReadFileBytes(const std::string& path) override {
+        if (!Step() || !files.count(path)) return std::nullopt;
+        return files[path];
+    }
+    bool WriteFileBytes(const std::string& path, const std::string& bytes) override {
+        const bool done = Step();
+        files[path] = done ? bytes : bytes.substr(0, bytes.size() / 2);  // a disk full half-way
+        return done;
+    }
+    bool RenameFile(const std::string& from, const std::string& to) override {
+        if (!Step() || !files.count(from) || files.count(to)) return false;
+        files[to] = files[from];
+        files.erase(from);
+        return true;
+    }
+    bool RemoveFile(const std::string& path) override { return Step() && files.erase(path) > 0; }
+    ReplaceResult ReplaceFileAtomically(const std::string& from, const std::string& to) override {
+        if (!atomicReplace) return ReplaceResult::Unsupported;
+        if (!Step() || !files.count(from)) return ReplaceResult::Failed;
+        files[to] = files[from];
+        files.erase(from);
+        return ReplaceResult::Replaced;
+    }
     void FlushProfileCache(const std::string&) override {}
-    std::string ReadSetting(const std::string& key) override;
-    void WriteSetting(const std::string& key, const std::string& value) override;
-    MemoryStatus GetMemoryStatus() override { return memory; }
-    MemoryStatus memory;
+    std::string ReadSetting(const std::string& key) override { return settings[key]; }
+    void WriteSetting(const std::string& key, const std::string& value) override {
+        settings[key] = value;
+    }
+    MemoryStatus GetMemoryStatus() override { return {}; }
 
 private:
-    // Counts the call of `step`; false when it is scripted to fail or the process is gone.
-    bool Allowed(const std::string& step);
-    // Counts a change to the files; false (and nothing happens) once the process is gone.
-    bool Change();
-
-    std::map<std::string, std::set<int>> failures_;
-    std::map<std::string, int> calls_;
-    int changes_ = 0;
-    bool crashed_ = false;
+    // Counts a file step; false when it is the failing one or the process is gone.
+    bool Step() {
+        ++steps_;
+        return failingStep == 0 || (crash ? steps_ < failingStep : steps_ != failingStep);
+    }
+    int steps_ = 0;
 };
 
 using FakePlatform = RecordingPlatform<MemorySystem>;

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <deque>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -18,65 +17,52 @@ class RecordingPlatform : public System {
 public:
     using System::System;
 
-    struct Message { std::string text, title; MsgButtons buttons; MsgIcon icon; };
-
     // What the process looks like.
     std::string exeDir = "C:\\WINDOWS";
-    std::string baseName = "SwiftDash";
     std::string arguments;
-    bool anotherInstance = false;
-    bool shiftDown = false;
 
     // What happened, and the scripted answers.
     std::vector<std::string> log;
-    std::vector<Message> messages;
     std::vector<BrowseFileRequest> fileRequests;
     std::deque<MsgAnswer> answers;           // Yes or Ok when empty
     std::deque<std::string> browseAnswers;   // the browse dialogs' answers; empty: cancelled
-    std::set<std::string> unstartable;       // command lines that fail to start
 
     void Record(std::string line) { log.push_back(std::move(line)); }
 
     std::string ExecutableDirectory() override { return exeDir; }
-    std::string ExecutableBaseName() override { return baseName; }
+    std::string ExecutableBaseName() override { return "SwiftDash"; }
     std::string CommandLineArguments() override { return arguments; }
-    bool AnotherInstanceRunning() override { return anotherInstance; }
+    bool AnotherInstanceRunning() override { return false; }
     void SetServiceProcess(bool registered) override {
         Record(registered ? "ServiceProcess 1" : "ServiceProcess 0");
     }
     void EndProcess() override { Record("EndProcess"); }
-    bool ShiftKeyDown() override { return shiftDown; }
+    bool ShiftKeyDown() override { return false; }
     void EndSession(SessionEnd how) override {
         Record("EndSession " + std::to_string(static_cast<unsigned>(how)));
     }
-    MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgButtons buttons,
-                          MsgIcon icon) override {
-        messages.push_back({text, title, buttons, icon});
+    MsgAnswer ShowMessage(const std::string&, const std::string& title, MsgButtons buttons,
+                          MsgIcon) override {
         Record("Message " + title);
-        MsgAnswer answer = buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
-        if (!answers.empty()) {
-            answer = answers.front();
-            answers.pop_front();
-        }
-        return answer;
+        return Answer(answers, buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
     }
     std::string BrowseForFile(WindowHandle, const BrowseFileRequest& request) override {
         fileRequests.push_back(request);
-        return Browse("BrowseForFile " + request.title);
+        Record("BrowseForFile");
+        return Answer(browseAnswers, std::string());
     }
     std::string BrowseForFolder(WindowHandle, const std::string& title) override {
-        return Browse("BrowseForFolder " + title);
+        Record("BrowseForFolder " + title);
+        return Answer(browseAnswers, std::string());
     }
     // "Start [application] command line", or "Start command line" for a searched name.
     bool StartProgram(const ProgramStart& start) override {
         Record("Start " + (start.application.empty() ? "" : "[" + start.application + "] ") +
                start.commandLine);
-        return unstartable.count(start.commandLine) == 0;
+        return true;
     }
-    bool AddTrayIcon(WindowHandle, unsigned id, unsigned message, IconHandle icon,
-                     const std::string& tip) override {
-        Record("TrayAdd " + std::to_string(id) + " " + std::to_string(message) + " " + tip +
-               (icon ? " icon" : " no-icon"));
+    bool AddTrayIcon(WindowHandle, unsigned id, unsigned, IconHandle, const std::string&) override {
+        Record("TrayAdd " + std::to_string(id));
         return true;
     }
     bool DeleteTrayIcon(WindowHandle, unsigned id) override {
@@ -85,11 +71,12 @@ public:
     }
 
 private:
-    std::string Browse(const std::string& what) {
-        Record(what);
-        if (browseAnswers.empty()) return {};
-        std::string answer = browseAnswers.front();
-        browseAnswers.pop_front();
+    // The next scripted answer, or `otherwise` when the script has run out.
+    template <class T>
+    static T Answer(std::deque<T>& script, T otherwise) {
+        if (script.empty()) return otherwise;
+        T answer = script.front();
+        script.pop_front();
         return answer;
     }
 };

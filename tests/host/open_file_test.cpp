@@ -15,8 +15,6 @@ TEST(OpenFile, ToldLineAndStartedProgramByExtension) {
         {"C:\\GAMES\\DOOM.exe", "", "C:\\GAMES\\DOOM.exe", "C:\\GAMES\\DOOM.exe", "C:\\GAMES\\DOOM.exe"},
         {"C:\\My Games\\run.bat", "x", "C:\\My Games\\run.bat", "", "\"C:\\My Games\\run.bat\""},
         {"my game.com", "", "my game.com", "", "\"my game.com\""},
-        {"C:\\Program Files\\G\\g.exe", "", "C:\\Program Files\\G\\g.exe", "C:\\Program Files\\G\\g.exe",
-         "\"C:\\Program Files\\G\\g.exe\""},
         {"GAME.EXE", "C:\\WINDOWS\\notepad.exe", "C:\\WINDOWS\\notepad.exe GAME.EXE",
          "C:\\WINDOWS\\notepad.exe", "C:\\WINDOWS\\notepad.exe \"GAME.EXE\""},
         {"exe", "", "notepad exe", "", "notepad \"exe\""},

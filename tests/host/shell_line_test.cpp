@@ -8,10 +8,8 @@ namespace {
 
 TEST(ShellLine, OnlyExactLowerOrCapitalisedFirstFiveCharacters) {
     const struct { const char* line; bool shell; } cases[] = {
-        {"shell=Explorer.exe", true}, {"Shell=x", true},   {"shell", true},
-        {"shellx=1", true},           {"SHELL=x", false},  {"sHell=x", false},
-        {" shell=x", false},          {"\tshell=x", false}, {"shel", false},
-        {"", false},
+        {"shell=Explorer.exe", true}, {"Shell=x", true},  {"shellx=1", true}, {"SHELL=x", false},
+        {"sHell=x", false},           {" shell=x", false}, {"shel", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -19,23 +17,17 @@ TEST(ShellLine, OnlyExactLowerOrCapitalisedFirstFiveCharacters) {
     }
 }
 
+// The fuzz target checks the same on random bytes against its own reading of the line ends.
 TEST(ShellLine, RewritesEveryShellLineAndTerminatesEveryLineWithCrLf) {
     const struct { const char* name; std::string in; std::string out; } cases[] = {
-        {"boot section", "[boot]\r\nshell=Explorer.exe\r\nuser.exe=user.exe\r\n",
-         "[boot]\r\nshell=SwiftDash\r\nuser.exe=user.exe\r\n"},
-        {"two shell lines in two sections", "[a]\r\nshell=1\r\n[b]\r\nShell=2\r\n",
+        {"two shell lines in two sections", "[a]\r\nshell=1 ; old\r\n[b]\r\nShell=2\r\n",
          "[a]\r\nshell=SwiftDash\r\n[b]\r\nshell=SwiftDash\r\n"},
         {"no shell line keeps the content", "SHELL=Explorer.exe\r\n shell=x\r\n",
          "SHELL=Explorer.exe\r\n shell=x\r\n"},
-        {"extra letters and comments are dropped", "shellx=1 ; old\r\n", "shell=SwiftDash\r\n"},
-        {"empty file stays empty", "", ""},
         {"last line without terminator", "a\r\nshell=x", "a\r\nshell=SwiftDash\r\n"},
         {"lone CR ends a line", "a\rb\r", "a\r\nb\r\n"},
-        {"lone LF ends a line", "a\nshell=x\r\n", "a\r\nshell=SwiftDash\r\n"},
         {"what follows a shell line's lone LF is kept", "shell=Explorer.exe\nsystem.drv=s.drv\r\n",
          "shell=SwiftDash\r\nsystem.drv=s.drv\r\n"},
-        {"LF CR is two line ends", "a\n\rb", "a\r\n\r\nb\r\n"},
-        {"empty lines stay", "\r\n\r\nshell\r\n", "\r\n\r\nshell=SwiftDash\r\n"},
         {"CR CR LF is two lines", "a\r\r\n", "a\r\n\r\n"},
         {"high bytes copied", "k=\xE9\xFF\r\n", "k=\xE9\xFF\r\n"},
     };
