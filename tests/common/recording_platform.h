@@ -33,9 +33,7 @@ public:
     std::string ExecutableBaseName() override { return "SwiftDash"; }
     std::string CommandLineArguments() override { return arguments; }
     bool AnotherInstanceRunning() override { return false; }
-    void SetServiceProcess(bool registered) override {
-        Record(registered ? "ServiceProcess 1" : "ServiceProcess 0");
-    }
+    void SetServiceProcess(bool on) override { Record(on ? "ServiceProcess 1" : "ServiceProcess 0"); }
     void EndProcess() override { Record("EndProcess"); }
     bool ShiftKeyDown() override { return false; }
     void EndSession(SessionEnd how) override {

@@ -11,7 +11,9 @@ namespace {
 // What the user is told (the unquoted line) and what is started: a program with a folder as
 // exactly that file, quoted where it holds blanks; a document as one quoted argument.
 TEST(OpenFile, ToldLineAndStartedProgramByExtension) {
-    const struct { const char* file; const char* associated; const char* told; const char* app; const char* line; } cases[] = {
+    const struct {
+        const char *file, *associated, *told, *app, *line;
+    } cases[] = {
         {"C:\\GAMES\\DOOM.exe", "", "C:\\GAMES\\DOOM.exe", "C:\\GAMES\\DOOM.exe", "C:\\GAMES\\DOOM.exe"},
         {"C:\\My Games\\run.bat", "x", "C:\\My Games\\run.bat", "", "\"C:\\My Games\\run.bat\""},
         {"my game.com", "", "my game.com", "", "\"my game.com\""},

@@ -1,14 +1,13 @@
-// The in-process tests' helpers: the real Win32 platform with the recorded calls, temp folders,
-// the settings key, the captions-fit check, and a fresh App in a temp folder with its system.ini.
+// The in-process tests' helpers: temp folders, the captions-fit check, and a fresh App.
 #pragma once
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "platform/win32_platform.h"
@@ -17,32 +16,24 @@
 
 namespace sd::test {
 
+// The real Win32 platform, with the calls that would end or block the test recorded instead.
 using TestPlatform = RecordingPlatform<Win32Platform>;
 
 // A fresh, empty folder under the temp folder, removed with everything in it at the end.
 class TempFolder {
 public:
     TempFolder() {
-        char base[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, base);
         static int counter = 0;
-        path_ = std::string(base) + "sdtest" + std::to_string(GetCurrentProcessId()) + "_" +
-                std::to_string(++counter);
-        CreateDirectoryA(path_.c_str(), nullptr);
+        path_ = (std::filesystem::temp_directory_path() /
+                 ("sdtest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter)))
+                    .string();
+        std::filesystem::create_directory(path_);
     }
     ~TempFolder() {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string name = found.cFileName;
-                if (name == "." || name == "..") continue;
-                SetFileAttributesA(File(name).c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(File(name).c_str());
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(path_.c_str());
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::directory_iterator(path_, ignored))
+            SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only too
+        std::filesystem::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -53,23 +44,12 @@ public:
     }
     std::string Read(const std::string& name) const {
         std::ifstream in(File(name), std::ios::binary);
-        std::ostringstream content;
-        content << in.rdbuf();
-        return content.str();
-    }
-    bool Exists(const std::string& name) const {
-        return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
 private:
     std::string path_;
 };
-
-// The settings key, emptied before and after a test.
-inline void ClearSettings() {
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\SwiftDash\\Default");
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\SwiftDash");
-}
 
 inline std::string WindowText(HWND hwnd) {
     char text[512] = {};
@@ -116,6 +96,7 @@ inline BOOL CALLBACK ExpectCaptionFits(HWND control, LPARAM) {
 // "Return to Windov"): walks the window's children and their children.
 inline void ExpectCaptionsFit(HWND window) { EnumChildWindows(window, ExpectCaptionFits, 0); }
 
+// An App in a temp folder with its system.ini, on an emptied settings key.
 struct AppFixture {
     AppFixture() {
         ClearSettings();
@@ -123,21 +104,24 @@ struct AppFixture {
         folder.Write("system.ini", "[boot]\r\nshell=Explorer.exe\r\n");
     }
     ~AppFixture() { ClearSettings(); }
+    static void ClearSettings() {
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\SwiftDash\\Default");
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\SwiftDash");
+    }
 
-    // Runs the load handler as WinMain would; dpi 0 is the screen's.
-    App& Load(const std::string& arguments, int dpi = 0) {
+    // Runs the load handler as WinMain would, on a run that is not the first; dpi 0 is the
+    // screen's.
+    void Load(const std::string& arguments, int dpi = 0) {
+        platform.WriteSetting("Version", "130");
         platform.arguments = arguments;
         app = std::make_unique<App>(platform, GetModuleHandleA(nullptr), dpi);
         app->main.Create();
         app->main.Form_Load();
-        return *app;
     }
-    // A shell-mode start that is not the first run.
-    App& LoadShell() {
-        platform.WriteSetting("Version", "130");
+    // A shell-mode start, its own calls forgotten.
+    void LoadShell() {
         Load("");
         platform.log.clear();
-        return *app;
     }
 
     TempFolder folder;

@@ -15,10 +15,9 @@ T Opaque(T v) {
     return x;
 }
 
+// Signed division by the property of every pair; unsigned, which is a helper of its own, by
+// the largest quotient and remainder.
 TEST(Runtime, SixtyFourBitDivisionTruncatesTowardZero) {
-    EXPECT_EQ(Opaque<std::int64_t>(-7) / Opaque<std::int64_t>(2), -3);
-    EXPECT_EQ(Opaque<std::int64_t>(-7) % Opaque<std::int64_t>(2), -1);
-    EXPECT_EQ(Opaque<std::int64_t>(7) % Opaque<std::int64_t>(-2), 1);
     EXPECT_EQ(Opaque<std::uint64_t>(~0ull) / Opaque<std::uint64_t>(0x100000000ull), 0xFFFFFFFFull);
     EXPECT_EQ(Opaque<std::uint64_t>(~0ull) % Opaque<std::uint64_t>(0x100000000ull), 0xFFFFFFFFull);
     const std::int64_t numbers[] = {0, 7, -7, 1000, INT64_MAX, INT64_MIN, INT64_MIN + 1,
@@ -39,7 +38,6 @@ TEST(Runtime, SixtyFourBitDivisionTruncatesTowardZero) {
 }
 
 TEST(Runtime, FloorAndFmodAndStrtod) {
-    EXPECT_EQ(std::floor(Opaque(2.5)), 2.0);
     EXPECT_EQ(std::floor(Opaque(-2.5)), -3.0);
     EXPECT_EQ(std::floor(Opaque(-3.0)), -3.0);
     EXPECT_EQ(std::floor(Opaque(1e300)), 1e300);
@@ -47,9 +45,7 @@ TEST(Runtime, FloorAndFmodAndStrtod) {
     EXPECT_EQ(std::lrint(Opaque(2.5)), 2);
     EXPECT_EQ(std::lrint(Opaque(3.5)), 4);
 
-    EXPECT_EQ(std::fmod(Opaque(7.0), 2.0), 1.0);
     EXPECT_EQ(std::fmod(Opaque(-7.0), 2.0), -1.0);
-    EXPECT_EQ(std::fmod(Opaque(8.0), 2.0), 0.0);
     // 10^20 is exact in a double, and its exponent is more than 64 above 3's: two FPREM steps.
     EXPECT_EQ(std::fmod(Opaque(1e20), 3.0), 1.0);
 

@@ -1,7 +1,5 @@
-// Tray mode: which of the notification icon's messages count, the icon not coming back in shell
-// mode when the notification area is rebuilt, and the tray menu's entries chosen by keyboard in
-// the real menu loop. The Yes and No roads and the icon's return in tray mode are proven
-// through the real exe.
+// Tray mode: the notification icon's messages, and the tray menu's entries chosen by keyboard.
+// The Yes and No roads and the icon's return in tray mode are proven through the real exe.
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
@@ -11,7 +9,6 @@ namespace {
 
 TEST(TrayIcon, OnlyADoubleClickAsksAndShellModeAddsNoIconOnARebuild) {
     test::AppFixture f;
-    f.platform.WriteSetting("Version", "130");
     f.platform.WriteSetting("DisableSwitchMessage", "1");
     f.Load("tray");
     f.platform.log.clear();
@@ -35,10 +32,13 @@ TEST(TrayIcon, OnlyADoubleClickAsksAndShellModeAddsNoIconOnARebuild) {
 // menu's switch and session entries are proven here.
 TEST(TrayMenu, EntriesByKeyboardTouchSystemIniOnlyWhenTheySwitch) {
     test::AppFixture f;
-    f.platform.WriteSetting("Version", "130");
     f.Load("tray");
+    const std::string boot = "[boot]\r\nshell=Explorer.exe\r\n";  // kept as it is unless they switch
     const std::vector<std::string> quit = {"TrayDelete 1", "ServiceProcess 0", "EndProcess"};
-    auto then = [&](std::vector<std::string> log) { return log.insert(log.end(), quit.begin(), quit.end()), log; };
+    auto then = [&](std::vector<std::string> log) {
+        log.insert(log.end(), quit.begin(), quit.end());
+        return log;
+    };
     const WPARAM down = VK_DOWN, submenu[] = {VK_DOWN, VK_DOWN, VK_RIGHT};
     const struct { std::vector<WPARAM> keys; bool switches; std::vector<std::string> log; } cases[] = {
         {{down}, true, then({"Message Welcome to Swiftdash", "EndSession 0"})},
@@ -51,7 +51,7 @@ TEST(TrayMenu, EntriesByKeyboardTouchSystemIniOnlyWhenTheySwitch) {
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
-        f.folder.Write("system.ini", "[boot]\r\nshell=Explorer.exe\r\n");
+        f.folder.Write("system.ini", boot);
         f.platform.log.clear();
         std::vector<WPARAM> keys(cases[i].keys);
         if (i >= 1 && i <= 4) keys.insert(keys.begin(), std::begin(submenu), std::end(submenu));
@@ -59,7 +59,7 @@ TEST(TrayMenu, EntriesByKeyboardTouchSystemIniOnlyWhenTheySwitch) {
         for (WPARAM vk : keys) PostMessageA(f.app->main.hwnd(), WM_KEYDOWN, vk, 1);  // read by the menu loop
         f.app->menu.ShowTrayMenu();
         EXPECT_EQ(f.platform.log, cases[i].log);
-        EXPECT_EQ(f.folder.Read("system.ini").find("shell=SwiftDash\r\n") != std::string::npos, cases[i].switches);
+        EXPECT_EQ(f.folder.Read("system.ini"), cases[i].switches ? "[boot]\r\nshell=SwiftDash\r\n" : boot);
     }
 }
 
