@@ -1,5 +1,4 @@
-// The host tests' platform: files and settings in memory, a file step that can be made to fail
-// or to "crash" the process, and the recorded calls of RecordingPlatform.
+// The host tests' platform: files and settings in memory, with a file step made to fail.
 #pragma once
 
 #include <map>

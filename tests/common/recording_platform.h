@@ -1,7 +1,4 @@
-// The one recording platform of the tests, on top of a real system (the Win32 platform, under
-// Wine) or an in-memory one (host): every call that would reach the user, end the session or
-// the process, block on a modal window or start a program is written to `log` and answered
-// from a script, while the test process lives on.
+// The tests' recording platform, on the real Win32 system (under Wine) or an in-memory one.
 #pragma once
 
 #include <deque>
@@ -12,6 +9,8 @@
 
 namespace sd::test {
 
+// Every call that would reach the user, end the session or the process, block on a modal window
+// or start a program is written to `log` and answered from a script; the test process lives on.
 template <class System>
 class RecordingPlatform : public System {
 public:

@@ -1,5 +1,4 @@
-// The session commands: Close SwiftDash's question, the first-switch box shown once with its
-// marker first, the crash-loop guard's count, and a missing system.ini.
+// The session commands: Close SwiftDash's question, the first-switch box, the guard's count.
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"

@@ -1,5 +1,4 @@
-// Rewriting system.ini: no failure or crash at any step leaves anything but its old or its new
-// bytes. The real files' road is proven in-process, the missing file's box with the commands.
+// Rewriting system.ini: no failure or crash at any step leaves anything but old or new bytes.
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"

@@ -1,5 +1,4 @@
-// The Options dialog in-process: what load selects, OK writes, the browse buttons ask, Tab visits,
-// and the options run's wait.
+// The Options dialog in-process: load, OK, the browse buttons, Tab, and the options run's wait.
 #include <gtest/gtest.h>
 
 #include <thread>

@@ -1,5 +1,4 @@
-// The real Win32 platform's steps on Wine: program names beyond its buffers, and system.ini
-// rewritten on both replace roads.
+// The real Win32 platform on Wine: names beyond its buffers, system.ini on both replace roads.
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"

@@ -1,5 +1,4 @@
-// The helpers the shipped exe carries in place of libgcc's and MinGW's. This test exe links
-// them too (src/runtime/c_support.cpp), so every use here reaches ours.
+// Our runtime's helpers in place of libgcc's and MinGW's, linked into this test exe too.
 #include <gtest/gtest.h>
 
 #include <cmath>
