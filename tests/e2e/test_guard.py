@@ -1,12 +1,11 @@
 """The shell's crash-loop guard and the Shift key at a shell-mode start, on the real exe."""
 import os
-import signal
 import subprocess
 import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from sdwine import LOADER, PrefixTest, box_icon, eventually, relay_calls, wait_exit  # noqa: E402
+from sdwine import LOADER, PrefixTest, box_icon, eventually, relay_calls  # noqa: E402
 
 GAVE_UP = ("SwiftDash did not start properly the last two times. Explorer has been made your shell "
            "again and will come back at your next log-on; it is started now for this session.")
@@ -16,9 +15,7 @@ COUNT = "UnfinishedShellStarts"
 class Guard(PrefixTest):
     def setUp(self):
         super().setUp()
-        p = self.prefix
-        with open(p.ini_path, "wb") as f:
-            f.write(p.original_ini.replace(b"shell=Explorer.exe", b"shell=SwiftDash"))
+        self.prefix.write_ini(self.prefix.original_ini.replace(b"shell=Explorer.exe", b"shell=SwiftDash"))
 
     def test_an_orderly_end_clears_the_count_and_two_starts_killed_early_give_explorer_back(self):
         p = self.prefix
@@ -26,20 +23,19 @@ class Guard(PrefixTest):
         # dialog's orderly ends are checked to clear the count in the shell-mode scenarios.
         proc = p.start_shell()
         subprocess.run([LOADER, "wineboot", "--end-session", "--shutdown"], env=p.env)
-        wait_exit(proc)
+        proc.wait(timeout=60)
         p.session_ended()
         self.assertEqual(p.setting(COUNT), "0")
 
         for _ in range(2):
             proc = p.start_shell()
-            for pid in p.prefix_processes("SwiftDash.exe"):
-                os.kill(pid, signal.SIGKILL)
-            wait_exit(proc)
+            proc.kill()  # the loader's process is the Windows process: SIGKILL, no orderly end
+            proc.wait(timeout=60)
         proc = p.start()
         self.assertIn(GAVE_UP, p.message_box("SwiftDash"))
         p.screenshot("guard-gave-up")
         p.answer("SwiftDash", "OK")
-        self.assertEqual(wait_exit(proc), 0)
+        self.assertEqual(proc.wait(timeout=60), 0)
         self.assertEqual(p.read_ini(),
                          p.original_ini.replace(b"shell=Explorer.exe", b"shell=explorer.exe"))
         self.assertEqual(box_icon(proc, "did not start properly"), 0x40)  # MB_ICONINFORMATION
@@ -52,7 +48,7 @@ class Guard(PrefixTest):
         p = self.prefix
         # Wine learns of a key from the X window it reaches, and SwiftDash has none yet: the
         # press goes to a Notepad, as on Windows to whatever has the focus.
-        p.start(exe="notepad.exe", name="notepad")
+        p.start(exe="notepad.exe")
         p.window("Untitled - Notepad")
         p.xdotool("search", "--name", "Untitled - Notepad", "windowfocus", "--sync")
         p.xdotool("keydown", "shift")

@@ -27,19 +27,14 @@ std::string ClassOf(HWND hwnd) {
     return cls;
 }
 
-// A window's place on the screen, its state and, for a button, whether it is checked.
+// A window's place on the screen and its state.
 void PrintWindow(const char* prefix, HWND hwnd) {
     RECT rect;
     GetWindowRect(hwnd, &rect);
-    const bool button = ClassOf(hwnd) == "Button";
-    std::printf("%shwnd=%p class=%s text=%s x=%ld y=%ld w=%ld h=%ld style=%08lx visible=%d "
-                "enabled=%d id=%ld checked=%ld\n",
-                prefix, static_cast<void*>(hwnd), ClassOf(hwnd).c_str(), Text(hwnd).c_str(),
-                rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_STYLE)),
-                IsWindowVisible(hwnd) ? 1 : 0, IsWindowEnabled(hwnd) ? 1 : 0,
-                static_cast<long>(GetDlgCtrlID(hwnd)),
-                static_cast<long>(button ? SendMessageA(hwnd, BM_GETCHECK, 0, 0) : 0));
+    std::printf("%sclass=%s text=%s x=%ld y=%ld w=%ld h=%ld style=%08lx visible=%d id=%ld\n", prefix,
+                ClassOf(hwnd).c_str(), Text(hwnd).c_str(), rect.left, rect.top, rect.right - rect.left,
+                rect.bottom - rect.top, static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_STYLE)),
+                IsWindowVisible(hwnd) ? 1 : 0, static_cast<long>(GetDlgCtrlID(hwnd)));
 }
 
 BOOL CALLBACK Collect(HWND child, LPARAM param) {
@@ -76,14 +71,6 @@ HWND WaitFor(const char* title, const char* className, const char* control, int 
     }
 }
 
-int Usage() {
-    std::fprintf(stderr,
-                 "usage: sddriver wait TITLE [CLASS] [MS] | gone TITLE [CLASS] [MS] | close TITLE |\n"
-                 "  click TITLE CONTROL [MS] | type TITLE CONTROL HEXBYTES | getreg NAME |\n"
-                 "  setreg NAME DATA | delreg | trayicons | traylost\n");
-    return 2;
-}
-
 const char* Arg(int argc, char** argv, int i, const char* fallback) {
     return i < argc ? argv[i] : fallback;
 }
@@ -93,37 +80,30 @@ constexpr const char* kSettingsKey = "Software\\SwiftDash\\Default";
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return Usage();
-    const std::string command = argv[1];
+    const std::string command = Arg(argc, argv, 1, "");
     const char* title = Arg(argc, argv, 2, "");
+    const char* third = Arg(argc, argv, 3, "*");  // a class, a control or a value
+    const int timeout = std::atoi(Arg(argc, argv, 4, "20000"));
 
     if (command == "wait") {  // a visible window and its controls
-        const int timeout = std::atoi(Arg(argc, argv, 4, "20000"));
-        HWND hwnd = WaitFor(title, Arg(argc, argv, 3, "*"), nullptr, timeout);
+        HWND hwnd = WaitFor(title, third, nullptr, timeout);
         if (!hwnd) return 1;
         PrintWindow("", hwnd);
         for (HWND child : Children(hwnd)) PrintWindow("control ", child);
         return 0;
     }
     if (command == "gone") {
-        const int timeout = std::atoi(Arg(argc, argv, 4, "20000"));
         for (int waited = 0; waited <= timeout; waited += 50) {
-            if (!WaitFor(title, Arg(argc, argv, 3, "*"), nullptr, 0)) return 0;
+            if (!WaitFor(title, third, nullptr, 0)) return 0;
             Sleep(50);
         }
         return 1;
     }
-    if (command == "click") {  // a button, once its window is up
-        const int timeout = std::atoi(Arg(argc, argv, 4, "20000"));
-        HWND button = WaitFor(title, "*", Arg(argc, argv, 3, "OK"), timeout);
-        if (!button) return 1;
-        PostMessageA(button, BM_CLICK, 0, 0);
-        return 0;
-    }
-    if (command == "close") {  // what the close box of the title bar sends, once it is up
-        HWND hwnd = WaitFor(title, "*", nullptr, 20000);
+    if (command == "click" || command == "close") {  // a button, or the title bar's close box
+        const bool click = command == "click";
+        HWND hwnd = WaitFor(title, "*", click ? third : nullptr, 20000);
         if (!hwnd) return 1;
-        PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        PostMessageA(hwnd, click ? BM_CLICK : WM_CLOSE, 0, 0);
         return 0;
     }
     if (command == "getreg") {
@@ -135,10 +115,12 @@ int main(int argc, char** argv) {
             std::printf("absent=1\n");
         return 0;
     }
-    if (command == "setreg") {
-        const char* data = Arg(argc, argv, 3, "");
-        return SHSetValueA(HKEY_CURRENT_USER, kSettingsKey, title, REG_SZ, data,
-                           static_cast<DWORD>(std::strlen(data) + 1)) == ERROR_SUCCESS ? 0 : 1;
+    if (command == "setreg") {  // NAME DATA pairs
+        for (int i = 2; i + 1 < argc; i += 2)
+            if (SHSetValueA(HKEY_CURRENT_USER, kSettingsKey, argv[i], REG_SZ, argv[i + 1],
+                            static_cast<DWORD>(std::strlen(argv[i + 1]) + 1)) != ERROR_SUCCESS)
+                return 1;
+        return 0;
     }
     if (command == "delreg") {
         RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
@@ -166,7 +148,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "type") {  // replaces a text box's text, one typed character at a time
-        HWND control = WaitFor(title, "*", Arg(argc, argv, 3, ""), 20000);
+        HWND control = WaitFor(title, "*", third, 20000);
         if (!control) return 1;
         const std::string hex = Arg(argc, argv, 4, "");
         std::string text;
@@ -177,5 +159,6 @@ int main(int argc, char** argv) {
         for (unsigned char c : text) PostMessageA(control, WM_CHAR, c, 1);
         return 0;
     }
-    return Usage();
+    std::fprintf(stderr, "usage: sddriver wait|gone|click|close|type|getreg|setreg|delreg|trayicons|traylost\n");
+    return 2;
 }
