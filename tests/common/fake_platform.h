@@ -33,7 +33,10 @@ public:
     }
     bool WriteFileBytes(const std::string& path, const std::string& bytes) override {
         const bool done = Step();
-        files[path] = done ? bytes : bytes.substr(0, bytes.size() / 2);  // a disk full half-way
+        if (done)
+            files[path] = bytes;
+        else if (steps_ == failingStep)  // a disk full, or the process gone, half-way
+            files[path] = bytes.substr(0, bytes.size() / 2);
         return done;
     }
     bool RenameFile(const std::string& from, const std::string& to) override {
