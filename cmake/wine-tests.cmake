@@ -21,11 +21,13 @@ add_test(NAME win32_in_process
          COMMAND ${SD_LAUNCHER} gtest ${SD_WINE_TESTS_DIR}/tests/win32/win32_tests.exe)
 set_tests_properties(win32_in_process PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${SD_WINE_ENV}" TIMEOUT 900)
 
+# Each end-to-end module is run by unittest, with the harness beside it on the import path.
 file(GLOB SD_E2E_TESTS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.py)
 foreach(script ${SD_E2E_TESTS})
     get_filename_component(name ${script} NAME_WE)
-    add_test(NAME e2e_${name} COMMAND ${SD_LAUNCHER} e2e ${Python3_EXECUTABLE} ${script})
-    set_tests_properties(e2e_${name} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${SD_WINE_ENV}" TIMEOUT 900)
+    add_test(NAME e2e_${name} COMMAND ${SD_LAUNCHER} e2e ${Python3_EXECUTABLE} -m unittest -v ${name})
+    set_tests_properties(e2e_${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 900
+                         ENVIRONMENT "${SD_WINE_ENV};PYTHONPATH=${CMAKE_SOURCE_DIR}/tests/e2e")
 endforeach()
 
 add_test(NAME exe_imports COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/check_imports.py

@@ -1,11 +1,7 @@
 """The shell's crash-loop guard and the Shift key at a shell-mode start, on the real exe."""
-import os
 import subprocess
-import sys
-import unittest
 
-sys.path.insert(0, os.path.dirname(__file__))
-from sdwine import LOADER, PrefixTest, box_icon, eventually, relay_calls  # noqa: E402
+from sdwine import LOADER, PrefixTest, box_icon, eventually, relay_calls
 
 GAVE_UP = ("SwiftDash did not start properly the last two times. Explorer has been made your shell "
            "again and will come back at your next log-on; it is started now for this session.")
@@ -61,7 +57,3 @@ class Guard(PrefixTest):
         self.assertEqual(p.setting(COUNT), "1")
         eventually(lambda: p.setting(COUNT) == "0", timeout=90, what="the count cleared")
         self.assertIsNone(proc.poll())
-
-
-if __name__ == "__main__":
-    unittest.main(verbosity=2)

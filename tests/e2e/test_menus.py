@@ -2,12 +2,9 @@
 keyboard, names typed into the Open dialog; what was started is read from the relay log's
 CreateProcessA calls (application name, command line)."""
 import os
-import sys
 import time
-import unittest
 
-sys.path.insert(0, os.path.dirname(__file__))
-from sdwine import WIN32_DIR, PrefixTest, started_programs, stays_running, wait_started  # noqa: E402
+from sdwine import WIN32_DIR, PrefixTest, started_programs, stays_running, wait_started
 
 # The keys that choose each shell-menu entry in a menu opened with nothing selected.
 OPEN, EXPLORER, START_MENU, DESKTOP = (["Down"] * n + ["Return"] for n in (1, 2, 3, 4))
@@ -111,7 +108,3 @@ class Menus(PrefixTest):
         p.window("Program Files")  # Explorer's window on the folder
         p.close_window("Program Files")
         p.close_window("Minimal")
-
-
-if __name__ == "__main__":
-    unittest.main(verbosity=2)

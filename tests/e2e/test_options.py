@@ -1,12 +1,8 @@
 """The Options dialog through the real exe: the stored values it shows, typed edits on each tab
 reaching the store exactly, Esc, and the shell's double-click that opens it. Keys and the
 pointer are real X events; text is typed by the UI driver."""
-import os
-import sys
-import unittest
 
-sys.path.insert(0, os.path.dirname(__file__))
-from sdwine import PrefixTest, eventually, relay_calls, wait_started  # noqa: E402
+from sdwine import PrefixTest, eventually, relay_calls, wait_started
 
 # The text boxes in control-id order, which is the dialog table's, and the keys they edit.
 BOX_KEYS = ["StartUpItem0", "StartUpItem1", "StartUpItem2", "StartUpFolder", "DoubleClickOpenFile",
@@ -95,7 +91,3 @@ class Options(PrefixTest):
         p.click_at(7 + 40, 7 + 40, "--repeat", "2", "1")
         self.assertIn("notepad.exe", str(wait_started(proc, 1)))  # the new file, opened at once
         p.close_window("Untitled - Notepad")  # it would stand in the next scenario's screenshots
-
-
-if __name__ == "__main__":
-    unittest.main(verbosity=2)

@@ -1,12 +1,8 @@
 """Shell mode as a user meets it: the main window, its buttons, and leaving through the Exit
 dialog, with real mouse and keyboard events."""
-import os
-import sys
 import time
-import unittest
 
-sys.path.insert(0, os.path.dirname(__file__))
-from sdwine import PrefixTest, eventually, relay_calls  # noqa: E402
+from sdwine import PrefixTest, eventually, relay_calls
 
 WS_MINIMIZE, WS_DISABLED = 0x20000000, 0x08000000
 
@@ -59,7 +55,3 @@ class ShellMode(PrefixTest):
         self.assertEqual(relay_calls(self.proc, "user32.ExitWindowsEx"), ["00000000,00000001"])  # log off
         self.assertEqual(p.read_ini(), p.original_ini.replace(b"shell=Explorer.exe", b"shell=explorer.exe"))
         self.assertEqual(p.setting("UnfinishedShellStarts"), "0")  # an orderly end
-
-
-if __name__ == "__main__":
-    unittest.main(verbosity=2)

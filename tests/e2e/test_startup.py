@@ -1,10 +1,6 @@
 """The real SwiftDash.exe started to switch, and for a first shell-mode run."""
-import os
-import sys
-import unittest
 
-sys.path.insert(0, os.path.dirname(__file__))
-from sdwine import PrefixTest, box_icon, relay_calls  # noqa: E402
+from sdwine import PrefixTest, box_icon, relay_calls
 
 WELCOME = ("This is the first time you are switching to SwiftDash mode. Windows is going to Log Off, "
            "press OK when it asks for a password and you will se a small SwiftDash window. To bring "
@@ -42,7 +38,3 @@ class Startup(PrefixTest):
         self.assertEqual(second.wait(timeout=60), 0)
         self.assertEqual(relay_calls(second, "user32.MessageBoxA"), [])
         self.assertIsNone(proc.poll())
-
-
-if __name__ == "__main__":
-    unittest.main(verbosity=2)

@@ -1,13 +1,9 @@
 """Tray mode beside Wine's notification area: the icon and its tip, the icon back when the
 notification area is rebuilt, a real double-click answered No then Yes, and the tray menu with
 About, System Information and Close."""
-import os
-import sys
 import time
-import unittest
 
-sys.path.insert(0, os.path.dirname(__file__))
-from sdwine import PrefixTest, eventually, relay_calls, stays_running  # noqa: E402
+from sdwine import PrefixTest, eventually, relay_calls, stays_running
 
 NIM_ADD, NIM_DELETE = "00000000", "00000002"
 ABOUT, CLOSE = ["Up", "Up", "Up", "Return"], ["Up", "Return"]  # keys in the tray menu
@@ -88,7 +84,3 @@ class Tray(PrefixTest):
         self.proc.wait(timeout=60)
         self.assertEqual(self.notify_calls(), [NIM_ADD, NIM_DELETE])
         self.assertEqual(self.icons(), [])
-
-
-if __name__ == "__main__":
-    unittest.main(verbosity=2)
