@@ -1,4 +1,4 @@
-// Shell mode in-process: the main window at Large Fonts, and what each Exit dialog choice does.
+// Shell mode in-process: the main window at Large Fonts, the switch run, and the Exit dialog.
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
@@ -24,6 +24,14 @@ TEST(MainWindowAt120Dpi, KeepsThePicturesSizeAndItsButtons) {
     EXPECT_FALSE(f.app->main.MinimizeHighlighted());
 }
 
+TEST(SwitchRun, ExplainsMakesSwiftDashTheShellAndLogsOff) {
+    test::AppFixture f;
+    f.Load("switch");
+    EXPECT_EQ(f.folder.Read("system.ini"), "[boot]\r\nshell=SwiftDash\r\n");
+    EXPECT_EQ(f.platform.log, (std::vector<std::string>{"Message Welcome to Swiftdash", "EndSession 0",
+                                                        "ServiceProcess 0", "EndProcess"}));
+}
+
 struct ExitDialog : ::testing::Test, test::AppFixture {
     ExitDialog() {
         LoadShell();
@@ -36,14 +44,13 @@ struct ExitDialog : ::testing::Test, test::AppFixture {
     }
 };
 
-// Enter on the opening selection and Close SwiftDash are proven through the real exe; this pins
-// every other option to its command, and a double-click on an option to OK's road.
+// Enter on the opening selection is proven through the real exe, Close SwiftDash's No on the
+// host; this runs a chosen option's command for each shell-line choice and confirmation, and
+// a double-click on an option takes OK's road.
 TEST_F(ExitDialog, OkRunsTheSelectedOptionsCommand) {
     const struct { const char* option; const char* shell; const char* end; } cases[] = {
-        {"optShutDown", "explorer.exe", "EndSession 1"},
-        {"optRestart", "explorer.exe", "EndSession 2"},
         {"optRestartInSwiftDashMode", "SwiftDash", "EndSession 2"},
-        {"optLogoffWindows", "explorer.exe", "EndSession 0"},
+        {"optCloseSwiftDash", "explorer.exe", "Message SwiftDash"},  // asked, and answered Yes
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.option);
@@ -61,6 +68,7 @@ TEST_F(ExitDialog, OkRunsTheSelectedOptionsCommand) {
 
 TEST_F(ExitDialog, CaptionsFitAndCancelCloseBoxAndEscapeChangeNothing) {
     test::ExpectCaptionsFit(app->exit.hwnd());
+    EXPECT_FALSE(IsWindowEnabled(app->main.hwnd()));  // behind the dialog
     SendMessageA(app->exit.hwnd(), WM_COMMAND, IDCANCEL, 0);  // what Esc sends: no button answers it
     EXPECT_TRUE(app->exit.IsLoaded());
     Notify("cmdCancel", BN_CLICKED);
