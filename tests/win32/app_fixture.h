@@ -123,6 +123,12 @@ struct AppFixture {
         Load("");
         platform.log.clear();
     }
+    // A key pressed on the control in focus, read through the program's message loop.
+    void Press(WPARAM key) {
+        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) app->host.PumpMessage();
+    }
 
     TempFolder folder;
     TestPlatform platform{Win32PlatformOptions{true}};

@@ -12,10 +12,11 @@ struct InfoWindows : ::testing::Test, test::AppFixture {
     std::string Text(const char* value) { return test::WindowText(app->sysInfo.Control(value)); }
 };
 
-TEST_F(InfoWindows, AboutsCaptionsFitAndItsContactTextStaysReadable) {
+TEST_F(InfoWindows, AboutsCaptionsFitItsContactTextStaysReadableAndEscCloses) {
     app->about.Show();
     const HWND about = app->about.hwnd();
     test::ExpectCaptionsFit(about);
+    EXPECT_EQ(GetFocus(), app->about.Control("cmdOK"));
     // The contact labels stand on the title-bar text colour, black in Wine's scheme: the text
     // must not vanish into it.
     const HDC dc = CreateCompatibleDC(nullptr);
@@ -24,6 +25,8 @@ TEST_F(InfoWindows, AboutsCaptionsFitAndItsContactTextStaysReadable) {
     EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_CAPTIONTEXT));
     EXPECT_NE(GetTextColor(dc), GetBkColor(dc));
     DeleteDC(dc);
+    Press(VK_ESCAPE);
+    EXPECT_FALSE(app->about.IsLoaded());
 }
 
 // Through the real exe the first tick often comes before the figures can be read.
@@ -32,6 +35,7 @@ TEST_F(InfoWindows, SysInfoShowsZerosThenFiguresWithinASecondThatFit) {
     SendMessageA(app->about.hwnd(), WM_COMMAND,
                  ControlId(ControlIndex(kAboutControls, "cmdSysInfo")), 0);
     ASSERT_TRUE(app->sysInfo.IsVisible());
+    EXPECT_FALSE(app->about.IsLoaded());  // in its place
     const char* values[] = {"lblMemoryLoad", "lblTotalPhys", "lblAvailPhys"};
     for (const char* value : values) EXPECT_EQ(Text(value), "0") << value;
 

@@ -84,9 +84,7 @@ TEST_F(OptionsDialog, TabGoesRoundTheTabInFrontOnly) {
         BYTE state[256] = {};
         state[VK_SHIFT] = shift ? 0x80 : 0;
         SetKeyboardState(state);
-        PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) app->host.PumpMessage();
+        Press(VK_TAB);
         return GetFocus();
     };
     std::vector<HWND> visited = {GetFocus()};
