@@ -22,7 +22,6 @@ public:
 
     // What happened, and the scripted answers.
     std::vector<std::string> log;
-    std::vector<BrowseFileRequest> fileRequests;
     std::deque<MsgAnswer> answers;           // Yes or Ok when empty
     std::deque<std::string> browseAnswers;   // the browse dialogs' answers; empty: cancelled
 
@@ -43,9 +42,9 @@ public:
         Record("Message " + title);
         return Answer(answers, buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
     }
+    // The file it opens on; a folder browser's title.
     std::string BrowseForFile(WindowHandle, const BrowseFileRequest& request) override {
-        fileRequests.push_back(request);
-        Record("BrowseForFile");
+        Record("BrowseForFile " + request.initialFile);
         return Answer(browseAnswers, std::string());
     }
     std::string BrowseForFolder(WindowHandle, const std::string& title) override {
