@@ -1,5 +1,5 @@
-"""Shell mode as a user meets it: the first run, the main window and its buttons, and leaving
-through the Exit dialog, with real mouse and keyboard events."""
+"""Shell mode as a user meets it: the first run, the main window, its buttons and double-click,
+and leaving through the Exit dialog, with real mouse and keyboard events."""
 from sdwine import PrefixTest, box_icon, eventually, relay_calls
 
 FIRST_RUN = "It appears that you are running SwiftDash for the first time. Please set your options"
@@ -27,11 +27,14 @@ class ShellMode(PrefixTest):
         self.assertEqual(relay_calls(second, "user32.MessageBoxA"), [])
         self.assertIsNone(proc.poll())
 
-    def test_window_shows_at_its_place_moves_by_a_left_drag_and_minimizes(self):
+    def test_window_shows_at_its_place_opens_the_options_on_a_double_click_moves_and_minimizes(self):
+        # The other double-click actions, and that OK changes it at once, are shown in-process.
         p = self.prefix
-        proc = p.start_shell()
+        proc = p.start_shell(DoubleClickOnMainWindow="4")
         self.assertEqual([self.main()[k] for k in "xywh"], ["7", "7", "228", "68"])
         p.screenshot("main-window")
+        p.click_at(7 + 40, 7 + 40, "--repeat", "2", "1")
+        p.close_window("Options")
         p.xdotool("mousemove", "60", "40", "sleep", "0.3", "mousedown", "1", "sleep", "0.3",
                   "mousemove", "110", "90", "sleep", "0.3", "mousemove", "160", "140",
                   "sleep", "0.5", "mouseup", "1")

@@ -76,7 +76,7 @@ TEST_F(OptionsDialog, EachBrowseButtonAsksItsDialogAndOnlyAnAnswerReplacesTheBox
 }
 
 // The tab in front is StartUp: Tab goes round its controls and the ones beside the tab strip,
-// never to a hidden control of another tab, and Shift+Tab goes back.
+// never to a hidden control of another tab, and Shift+Tab goes back; Esc from there cancels.
 TEST_F(OptionsDialog, TabGoesRoundTheTabInFrontOnly) {
     app->options.Show();
     test::ExpectCaptionsFit(app->options.hwnd());
@@ -94,6 +94,9 @@ TEST_F(OptionsDialog, TabGoesRoundTheTabInFrontOnly) {
     }
     EXPECT_EQ(visited.size(), 11u);  // OK, Cancel, the tab strip and StartUp's eight boxes and buttons
     EXPECT_EQ(press(true), visited.back());
+    Press(VK_ESCAPE);  // cancels: nothing is stored
+    EXPECT_FALSE(app->options.IsLoaded());
+    EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), "");
 }
 
 // A close sent from another thread or process is handled inside GetMessage, which does not
