@@ -30,7 +30,8 @@ class Tray(PrefixTest):
     def test_tip_icon_back_after_a_rebuild_double_click_no_then_yes(self):
         p = self.prefix
         p.xdotool("mousemove", *map(str, self.at), "sleep", "2.5")
-        p.screenshot("tray-icon-tip")  # the tip reads "SwiftDash tray" and nothing more
+        self.assertEqual(p.window("", "tooltips_class32", 20000)["text"], "SwiftDash tray")
+        p.screenshot("tray-icon-tip")
         p.driver("traylost")  # the icon is gone, and TaskbarCreated goes round
         self.wait_icon()
         self.assertEqual(self.notify_calls(), [NIM_ADD, NIM_ADD])
