@@ -11,11 +11,9 @@ TEST(TrayIcon, OnlyADoubleClickAsksAndShellModeAddsNoIconOnARebuild) {
     f.Load("tray");
     f.platform.log.clear();
     f.platform.answers = {MsgAnswer::No};
-    // What the notification area sends when `mouse` happens on the icon.
-    auto icon = [&](UINT mouse) {
+    // What the notification area sends for a double-click and a right release on the icon.
+    for (UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_RBUTTONUP})
         SendMessageA(f.app->main.iconPic(), kTrayCallbackMessage, kTrayIconId, mouse);
-    };
-    for (UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_RBUTTONUP}) icon(mouse);
     // A real mouse move whose x is the double-click's number is no icon message.
     SendMessageA(f.app->main.iconPic(), WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONDBLCLK, 0));
     EXPECT_EQ(f.platform.log, std::vector<std::string>{"Message SwiftDash"});
