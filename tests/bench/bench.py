@@ -225,7 +225,10 @@ class Bench:
         except subprocess.TimeoutExpired:
             print(f"  warning: pid {proc.pid} outlived SIGKILL")
         self.live.remove(proc)
-        strays = {p: c for p, c in prefix_processes(self.args.prefix).items() if p not in self.baseline}
+        # Wine's own services (the desktop's explorer.exe, rpcss) start with the first window
+        # and stay: killing them would leave the rest of the run without the desktop window/        # and its services.
+        strays = {p: c for p, c in prefix_processes(self.args.prefix).items()
+                  if p not in self.baseline and "\\system32\\" not in c.lower()}
         for p, cmd in strays.items():
             print(f"  note: killing a process left in the prefix: {cmd}")
             os.kill(p, signal.SIGKILL)
@@ -260,7 +263,7 @@ class Bench:
                 idle_cpu_ms=(idle_cpu - settled_cpu) * 1000,
                 idle_switches=idle_switches - settled_switches,
                 pagefile=int(info["pagefile"]) / 1024 if "pagefile" in info else None,
-                gdi=info.get("gdi"), user=info.get("user"), gui_error=info.get("gdi_error"),
+                gdi=info.get("gdi"), user=info.get("user"), user_error=info.get("user_error"),
                 top_windows=int(info["top"]),
                 all_windows=int(info["all"]) + int(info["msgonly"]))
             return figures
@@ -395,12 +398,15 @@ class Bench:
         figures["cycles"] = [(0, self.footprint(pid))]
         step = max(cycles // 4, 1)
         for done in range(step, cycles + 1, step):
+            began = time.monotonic()
             answer, info = self.probe.ask(f"cycles {step}", timeout=WAIT_SECONDS * step)
             if answer != "done":
                 return {"failed": f"cycle {done - step + int(info.get('cycle', 0))} did not open"}
+            seconds = time.monotonic() - began
             time.sleep(self.args.settle_seconds)
-            figures["cycles"].append((done, self.footprint(pid)))
-            print(f"  {done} cycles: RssAnon {figures['cycles'][-1][1]['rss_anon']} KiB", flush=True)
+            figures["cycles"].append((done, {**self.footprint(pid), "ms_per_cycle": seconds * 1000 / step}))
+            f = figures["cycles"][-1][1]
+            print(f"  {done} cycles: RssAnon {f['rss_anon']} KiB, GDI {f['gdi']}", flush=True)
         return figures
 
     def close(self):
@@ -421,7 +427,7 @@ ROWS = [
     ("guest_rss", "working set: emulated part (MiB)", 1024, "-"),
     ("idle_cpu_ms", "idle CPU (ms over the idle period)", 1, "0"),
     ("idle_switches", "idle wake-ups (context switches)", 1, "0"),
-    ("gdi", "GDI objects (GetGuiResources)", 1, "-"),
+    ("gdi", "GDI objects (live in its handle table)", 1, "-"),
     ("user", "USER objects (GetGuiResources)", 1, "-"),
     ("top_windows", "windows owned: top-level", 1, "-"),
     ("all_windows", "windows owned: all (children, message-only)", 1, "-"),
@@ -450,9 +456,9 @@ def report(results, failures, args):
         cells, medians = [], []
         for rows in (sd, mini):
             values = [r[key] for r in rows if r.get(key) not in (None, "-")]
-            if key in ("gdi", "user") and len(values) < len(rows):
-                notes.add("GetGuiResources gave no count in this Wine "
-                          f"(last error {rows[0].get('gui_error') or 'none'}).")
+            if key == "user" and len(values) < len(rows):
+                notes.add("GetGuiResources gave no count of USER objects in this Wine "
+                          f"(last error {rows[0].get('user_error') or 'none'}).")
             if not values:
                 cells.append("n/a")
                 medians.append(None)
@@ -519,10 +525,11 @@ def info_report(figures):
         cpu, switches = figures[stage]
         lines.append(f"  {stage:30} {cpu:>9.2f} {switches:>11.2f}")
     lines.append(f"  {'About/System Information cycles':30} {'RssAnon MiB':>12} {'emulated MiB':>13} "
-                 f"{'Pagefile MiB':>13} {'GDI':>5}")
+                 f"{'Pagefile MiB':>13} {'GDI':>5} {'ms/cycle':>9}")
     for done, f in figures["cycles"]:
+        per_cycle = f"{f['ms_per_cycle']:.0f}" if "ms_per_cycle" in f else "-"
         lines.append(f"  {done:>30} {f['rss_anon'] / 1024:>12.2f} {f['guest_anon'] / 1024:>13.2f} "
-                     f"{f['pagefile'] / 1024:>13.2f} {f['gdi'] or 'n/a':>5}")
+                     f"{f['pagefile'] / 1024:>13.2f} {f['gdi'] or 'n/a':>5} {per_cycle:>9}")
     return "\n".join(lines) + "\n"
 
 
@@ -534,8 +541,7 @@ def main():
     # shell's one-shot start-up timer has fired too.
     parser.add_argument("--settle-seconds", type=float, default=2)
     parser.add_argument("--menu-runs", type=int, default=3)
-    # The open/close cycles stall after the first under Wine on a bare display: off by default.
-    parser.add_argument("--info-cycles", type=int, default=0)
+    parser.add_argument("--info-cycles", type=int, default=1000)
     parser.add_argument("--prefix", required=True)
     parser.add_argument("--display", required=True)
     parser.add_argument("--report", required=True)

@@ -3,6 +3,7 @@
 // program as a log-off does, and walks shell mode's About and System Information windows.
 #include <windows.h>
 #include <psapi.h>
+#include <winternl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,6 +46,30 @@ int CountMessageOnly(DWORD pid) {
     return n;
 }
 
+// Wine's GetGuiResources counts nothing, but its GDI keeps a handle table per process, as
+// Windows NT does, and the process's PEB points at it: a live entry has a non-zero type.
+// Layout of one entry: UINT64 object, ULONG owner, USHORT unique, UCHAR type, UCHAR flags,
+// UINT64 user pointer.
+int CountGdiObjects(HANDLE process) {
+    PROCESS_BASIC_INFORMATION basic = {};
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0)
+        return -1;
+    constexpr SIZE_T kPebGdiTable = 0x94, kEntrySize = 24, kTypeOffset = 14, kEntries = 0x10000;
+    DWORD table = 0;
+    if (!ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + kPebGdiTable,
+                           &table, sizeof table, nullptr) || !table)
+        return -1;
+    static unsigned char chunk[kEntrySize * 512];
+    int live = 0;
+    for (SIZE_T first = 0; first < kEntries; first += 512) {
+        if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table + first * kEntrySize),
+                               chunk, sizeof chunk, nullptr))
+            break;  // past what the table has mapped
+        for (SIZE_T i = 0; i < 512; ++i) live += chunk[i * kEntrySize + kTypeOffset] != 0;
+    }
+    return live;
+}
+
 // A zero from GetGuiResources is either a count or a failure; the error tells which.
 void PrintGuiResource(HANDLE process, DWORD flag, const char* name) {
     SetLastError(0);
@@ -66,7 +91,11 @@ void Info(const char* className) {
     std::printf("found pid=%lu visible=%d", pid, IsWindowVisible(hwnd) ? 1 : 0);
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
     if (process) {
-        PrintGuiResource(process, GR_GDIOBJECTS, "gdi");
+        const int gdi = CountGdiObjects(process);
+        if (gdi < 0)
+            PrintGuiResource(process, GR_GDIOBJECTS, "gdi");
+        else
+            std::printf(" gdi=%d", gdi);
         PrintGuiResource(process, GR_USEROBJECTS, "user");
         PROCESS_MEMORY_COUNTERS_EX counters = {};
         counters.cb = sizeof counters;
@@ -104,10 +133,11 @@ void EndSession(const char* className) {
     std::printf(hwnd ? "sent\n" : "none\n");
 }
 
-HWND WaitForClass(const char* className) {
+// A window of the class shown, or (`shown` false) none of the class left; 20 s at most.
+HWND WaitForClass(const char* className, bool shown = true) {
     for (int waited = 0; waited < 20000; waited += 5) {
         HWND hwnd = FindWindowA(className, nullptr);
-        if (hwnd && IsWindowVisible(hwnd)) return hwnd;
+        if (shown ? hwnd && IsWindowVisible(hwnd) : !hwnd) return hwnd ? hwnd : GetDesktopWindow();
         Sleep(5);
     }
     return nullptr;
@@ -115,6 +145,8 @@ HWND WaitForClass(const char* className) {
 
 // About from the shell menu as a right press and the keys Up, Up, Up, Enter choose it (the
 // menu loop reads keys queued before it), then "Sys Info": the System Information window.
+// Only posted messages: under Wine a message sent across processes to a window that is
+// destroyed while handling it may never return, timeout or not.
 HWND OpenSysInfo() {
     HWND main = FindWindowA("SwiftDashMain", nullptr);
     if (!main) return nullptr;
@@ -124,27 +156,29 @@ HWND OpenSysInfo() {
     HWND about = WaitForClass("SwiftDashAbout");
     HWND sysInfo = about ? FindWindowExA(about, nullptr, "Button", "Sys Info") : nullptr;
     if (!sysInfo) return nullptr;
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(sysInfo, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result)) return nullptr;
-    return WaitForClass("SwiftDashSysInfo");
+    PostMessageA(sysInfo, BM_CLICK, 0, 0);
+    HWND window = WaitForClass("SwiftDashSysInfo");
+    return window && WaitForClass("SwiftDashAbout", false) ? window : nullptr;
+}
+
+bool CloseAndWait(HWND hwnd, const char* className) {
+    PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    return WaitForClass(className, false) != nullptr;
 }
 
 void Close(const char* className) {
     HWND hwnd = FindWindowA(className, nullptr);
-    if (hwnd) SendMessageA(hwnd, WM_CLOSE, 0, 0);
-    std::printf(hwnd ? "closed\n" : "none\n");
+    std::printf(!hwnd ? "none\n" : CloseAndWait(hwnd, className) ? "closed\n" : "open\n");
 }
 
 // Opens System Information and leaves it open, or opens and closes it `cycles` times.
 void SysInfo(int cycles) {
     for (int i = 0; i < (cycles ? cycles : 1); ++i) {
         HWND window = OpenSysInfo();
-        if (!window) {
+        if (!window || (cycles && !CloseAndWait(window, "SwiftDashSysInfo"))) {
             std::printf("failed cycle=%d\n", i);
             return;
         }
-        DWORD_PTR result = 0;
-        if (cycles) SendMessageTimeoutA(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
     }
     std::printf("done\n");
 }
