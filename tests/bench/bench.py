@@ -226,7 +226,8 @@ class Bench:
             print(f"  warning: pid {proc.pid} outlived SIGKILL")
         self.live.remove(proc)
         # Wine's own services (the desktop's explorer.exe, rpcss) start with the first window
-        # and stay: killing them would leave the rest of the run without the desktop window/        # and its services.
+        # and stay: killing them would leave the rest of the run without the desktop window
+        # and its services.
         strays = {p: c for p, c in prefix_processes(self.args.prefix).items()
                   if p not in self.baseline and "\\system32\\" not in c.lower()}
         for p, cmd in strays.items():
