@@ -91,11 +91,7 @@ void Info(const char* className) {
     std::printf("found pid=%lu visible=%d", pid, IsWindowVisible(hwnd) ? 1 : 0);
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
     if (process) {
-        const int gdi = CountGdiObjects(process);
-        if (gdi < 0)
-            PrintGuiResource(process, GR_GDIOBJECTS, "gdi");
-        else
-            std::printf(" gdi=%d", gdi);
+        if (const int gdi = CountGdiObjects(process); gdi >= 0) std::printf(" gdi=%d", gdi);
         PrintGuiResource(process, GR_USEROBJECTS, "user");
         PROCESS_MEMORY_COUNTERS_EX counters = {};
         counters.cb = sizeof counters;
@@ -133,14 +129,24 @@ void EndSession(const char* className) {
     std::printf(hwnd ? "sent\n" : "none\n");
 }
 
-// A window of the class shown, or (`shown` false) none of the class left; 20 s at most.
-HWND WaitForClass(const char* className, bool shown = true) {
+// Polls for up to 20 s until `done()` holds.
+template <class Done>
+bool Poll(Done done) {
     for (int waited = 0; waited < 20000; waited += 5) {
-        HWND hwnd = FindWindowA(className, nullptr);
-        if (shown ? hwnd && IsWindowVisible(hwnd) : !hwnd) return hwnd ? hwnd : GetDesktopWindow();
+        if (done()) return true;
         Sleep(5);
     }
-    return nullptr;
+    return false;
+}
+
+HWND WaitForClass(const char* className) {
+    HWND hwnd = nullptr;
+    return Poll([&] { return (hwnd = FindWindowA(className, nullptr)) && IsWindowVisible(hwnd); })
+               ? hwnd : nullptr;
+}
+
+bool WaitGone(const char* className) {
+    return Poll([&] { return !FindWindowA(className, nullptr); });
 }
 
 // About from the shell menu as a right press and the keys Up, Up, Up, Enter choose it (the
@@ -158,12 +164,12 @@ HWND OpenSysInfo() {
     if (!sysInfo) return nullptr;
     PostMessageA(sysInfo, BM_CLICK, 0, 0);
     HWND window = WaitForClass("SwiftDashSysInfo");
-    return window && WaitForClass("SwiftDashAbout", false) ? window : nullptr;
+    return window && WaitGone("SwiftDashAbout") ? window : nullptr;
 }
 
 bool CloseAndWait(HWND hwnd, const char* className) {
     PostMessageA(hwnd, WM_CLOSE, 0, 0);
-    return WaitForClass(className, false) != nullptr;
+    return WaitGone(className);
 }
 
 void Close(const char* className) {
