@@ -1,7 +1,5 @@
-"""End-to-end harness: a private prefix with SwiftDash.exe in C:\\windows, the real exe started
-with a command line, the UI driver to look at and click its windows, real X input (xdotool),
-and what the program asked of the system read from Wine's relay channel. Run through CTest:
-its launcher gives the display and the session folder."""
+"""End-to-end harness: the real exe in a private prefix, the UI driver for its windows, real X
+input (xdotool), and what it asked of the system from Wine's relay log. Run through CTest."""
 import os
 import re
 import shutil
@@ -57,11 +55,8 @@ class Prefix:
         return code, lines
 
     def window(self, title, cls="*", timeout_ms=90000):
-        """A visible top-level window's fields, once it is up."""
-        return self.driver("wait", title, cls, str(timeout_ms))[1][0]
-
-    def controls(self, title, cls="*", timeout_ms=90000):
-        return self.driver("wait", title, cls, str(timeout_ms))[1][1:]
+        """A visible top-level window's fields, then its controls', once it is up."""
+        return self.driver("wait", title, cls, str(timeout_ms))[1]
 
     def has_window(self, title, cls="*", timeout_ms=0):
         return self.driver("wait", title, cls, str(timeout_ms), check=False)[0] == 0
@@ -75,11 +70,7 @@ class Prefix:
         assert self.gone(title), f"{title} stayed open"
 
     def message_box(self, title):
-        """The texts of the message box's controls, once it is up."""
-        return [c.get("text", "") for c in self.controls(title, "#32770", 60000)]
-
-    def answer(self, title, button):
-        self.driver("click", title, button)
+        return [c.get("text", "") for c in self.window(title, "#32770", 60000)[1:]]
 
     def setting(self, name):
         line = self.driver("getreg", name)[1][0]
@@ -114,34 +105,28 @@ class Prefix:
         with open(self.ini_path, "wb") as f:
             f.write(content)
 
-    def end_programs(self):
+    def reset(self):
+        """Between scenarios: no program of the last one, the original system.ini, no settings."""
         self.session_ended()  # a log-off the last scenario asked for would end the next one's programs
         for proc in self.processes:
             proc.kill()
             proc.wait(timeout=10)
         self.processes.clear()
-
-    def reset(self):
-        """Between scenarios: no program of the last one, the original system.ini, no settings."""
-        self.end_programs()
         self.write_ini(self.original_ini)
         self.driver("delreg")
 
-    def prefix_processes(self, name):
-        """Linux pids of this prefix's Windows processes whose command line holds the name."""
-        pids = []
-        for pid in filter(str.isdigit, os.listdir("/proc")):
-            try:
-                with open(f"/proc/{pid}/cmdline", "rb") as f, open(f"/proc/{pid}/environ", "rb") as e:
-                    if name.encode() in f.read() and f"WINEPREFIX={self.path}".encode() in e.read().split(b"\0"):
-                        pids.append(int(pid))
-            except OSError:
-                continue
-        return pids
-
     def session_ended(self):
         """After a log-off or restart that ended the prefix's session: a server again."""
-        eventually(lambda: not self.prefix_processes("wineboot.exe"), 60, "the end of the Wine session")
+        def ending():
+            for pid in filter(str.isdigit, os.listdir("/proc")):
+                try:
+                    with open(f"/proc/{pid}/cmdline", "rb") as f, open(f"/proc/{pid}/environ", "rb") as e:
+                        if b"wineboot.exe" in f.read() and f"WINEPREFIX={self.path}".encode() in e.read().split(b"\0"):
+                            return True
+                except OSError:
+                    continue
+            return False
+        eventually(lambda: not ending(), 60, "the end of the Wine session")
         subprocess.run([SERVER, "-p"], env=self.env)
 
     def xdotool(self, *args):
@@ -180,22 +165,17 @@ def relay_calls(proc, function):
     return re.findall(r"Call " + re.escape(function) + r"\((.*)\) ret=", text, re.IGNORECASE)
 
 
-def started_programs(proc):
-    """(application or None, command line) of each CreateProcessA call of the process."""
+def wait_started(proc, count):
+    """(application or None, command line) of each CreateProcessA call, once there are count."""
     text = r'"((?:[^"\\]|\\.)*)"'
     found = []
-    for args in relay_calls(proc, "kernel32.CreateProcessA"):
-        m = re.match(r"(?:0{8}|[0-9a-f]{8} " + text + r"),[0-9a-f]{8} " + text, args)
-        if m:
-            found.append(tuple(None if g is None else g.encode("latin-1").decode("unicode_escape")
-                               for g in m.groups()))
+    def started():
+        found[:] = [tuple(None if g is None else g.encode("latin-1").decode("unicode_escape") for g in m.groups())
+                    for args in relay_calls(proc, "kernel32.CreateProcessA")
+                    for m in [re.match(r"(?:0{8}|[0-9a-f]{8} " + text + r"),[0-9a-f]{8} " + text, args)] if m]
+        return len(found) >= count
+    eventually(started, 30, f"{count} program start(s)")
     return found
-
-
-def wait_started(proc, count):
-    """The programs the process started, once there are at least count."""
-    eventually(lambda: len(started_programs(proc)) >= count, 30, f"{count} program start(s)")
-    return started_programs(proc)
 
 
 def box_icon(proc, text_fragment):
@@ -227,7 +207,7 @@ class PrefixTest(unittest.TestCase):
 
     @classmethod
     def tearDownClass(cls):
-        cls.prefix.end_programs()
+        cls.prefix.reset()
         subprocess.run([SERVER, "-k"], env=cls.prefix.env)
 
     def setUp(self):

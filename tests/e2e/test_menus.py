@@ -4,7 +4,7 @@ CreateProcessA calls (application name, command line)."""
 import os
 import time
 
-from sdwine import WIN32_DIR, PrefixTest, started_programs, stays_running, wait_started
+from sdwine import WIN32_DIR, PrefixTest, stays_running, wait_started
 
 # The keys that choose each shell-menu entry in a menu opened with nothing selected.
 OPEN, EXPLORER, START_MENU, DESKTOP = (["Down"] * n + ["Return"] for n in (1, 2, 3, 4))
@@ -39,7 +39,7 @@ class Menus(PrefixTest):
         self.choose(ABOUT, "About SwiftDash")
         p.close_window("About SwiftDash")
         self.choose(OPTIONS, "Options")
-        self.assertEqual(started_programs(proc), [])
+        self.assertEqual(wait_started(proc, 0), [])
         self.assertTrue(stays_running(proc))
 
     def test_file_commands_start_the_chosen_file_in_their_folders_and_cancel_does_nothing(self):
@@ -83,7 +83,7 @@ class Menus(PrefixTest):
         p.start_shell(ExplorerPath=r"C:\notes.exe")
         self.choose(EXPLORER)
         self.assertIn("Path to Explorer is invalid. Please check your options", p.message_box("Error"))
-        p.answer("Error", "OK")
+        p.driver("click", "Error", "OK")
         p.window("Options")
 
     def test_shell_start_runs_the_start_up_items_and_folder(self):
@@ -92,7 +92,7 @@ class Menus(PrefixTest):
         proc = p.start_shell(wait=False, StartUpItem0=r"C:\missing.exe", StartUpItem2=driver,
                              StartUpFolder=r"C:\Program Files")
         self.assertIn(r"File C:\missing.exe not found", p.message_box("SwiftDash"))
-        p.answer("SwiftDash", "OK")
+        p.driver("click", "SwiftDash", "OK")
         self.assertEqual(wait_started(proc, 3), [(r"C:\missing.exe", r"C:\missing.exe"), (driver, driver),
                                                  (None, r"explorer C:\Program Files")])
         p.window("Program Files")  # Explorer's window on the folder

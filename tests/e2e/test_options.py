@@ -20,7 +20,7 @@ class Options(PrefixTest):
                             "sleep", "0.3", "key", *keys)
 
     def boxes(self):
-        return dict(zip(BOX_KEYS, sorted((c for c in self.prefix.controls("Options") if c["class"] == "Edit"),
+        return dict(zip(BOX_KEYS, sorted((c for c in self.prefix.window("Options")[1:] if c["class"] == "Edit"),
                                          key=lambda c: int(c["id"]))))
 
     def type(self, key, text):
@@ -28,10 +28,10 @@ class Options(PrefixTest):
 
     def tooltip(self, control):
         """Rests the pointer on the control (a frame, at its left margin) and reads the tip."""
-        c = next(c for c in self.prefix.controls("Options") if c["text"] == control)
+        c = next(c for c in self.prefix.window("Options")[1:] if c["text"] == control)
         self.prefix.xdotool("mousemove", str(int(c["x"]) + 4), str(int(c["y"]) + int(c["h"]) // 2),
                             "sleep", "0.2", "mousemove_relative", "1", "1")
-        return self.prefix.window("", "tooltips_class32", 20000)["text"]  # a tip tells its text
+        return self.prefix.window("", "tooltips_class32", 20000)[0]["text"]  # a tip tells its text
 
     def test_stored_values_then_typed_edits_on_each_tab(self):
         # Esc, and the run's end without a word, are shown in-process.

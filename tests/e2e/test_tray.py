@@ -30,7 +30,7 @@ class Tray(PrefixTest):
     def test_tip_icon_back_after_a_rebuild_double_click_no_then_yes(self):
         p = self.prefix
         p.xdotool("mousemove", *map(str, self.at), "sleep", "2.5")
-        self.assertEqual(p.window("", "tooltips_class32", 20000)["text"], "SwiftDash tray")
+        self.assertEqual(p.window("", "tooltips_class32", 20000)[0]["text"], "SwiftDash tray")
         p.screenshot("tray-icon-tip")
         p.driver("traylost")  # the icon is gone, and TaskbarCreated goes round
         self.wait_icon()
@@ -39,13 +39,13 @@ class Tray(PrefixTest):
         p.click_at(*self.at, "--repeat", "2", "--delay", "80", "1")
         self.assertEqual(set(p.message_box("SwiftDash")) - {""},
                          {"Are you sure you want to enter SwiftDash mode?", "&Yes", "&No"})
-        p.answer("SwiftDash", "&No")  # that No leaves everything, and is asked once, is shown in-process
+        p.driver("click", "SwiftDash", "&No")  # that No leaves everything, and is asked once, is shown in-process
         self.assertTrue(p.gone("SwiftDash", "#32770"))
         self.assertTrue(stays_running(self.proc))
 
         p.click_at(*self.at, "--repeat", "2", "--delay", "80", "1")
-        p.answer("SwiftDash", "&Yes")
-        p.answer("Welcome to Swiftdash", "OK")  # the first switch explains itself
+        p.driver("click", "SwiftDash", "&Yes")
+        p.driver("click", "Welcome to Swiftdash", "OK")  # the first switch explains itself
         self.proc.wait(timeout=60)
         self.assertEqual(box_icon(self.proc, "first time you are switching"), 0x40)  # MB_ICONINFORMATION
         self.assertIn(b"shell=SwiftDash\r\n", p.read_ini())
@@ -72,7 +72,7 @@ class Tray(PrefixTest):
         # first tick and the ticks, are shown in-process.
         p.driver("click", "About SwiftDash", "Sys Info")
         p.window("System Information")
-        eventually(lambda: p.controls("System Information")[-1]["text"] != "0", what="the first figures")
+        eventually(lambda: p.window("System Information")[-1]["text"] != "0", what="the first figures")
         p.screenshot("system-information")
         p.close_window("System Information")
 

@@ -1,4 +1,4 @@
-// Shell mode in-process: the main window at Large Fonts, the switch run, and the Exit dialog.
+// Shell mode in-process: the main window at Large Fonts, the start, the switch run, the Exit dialog.
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
@@ -22,6 +22,16 @@ TEST(MainWindowAt120Dpi, KeepsThePicturesSizeAndItsButtons) {
     SendMessageA(main, WM_MOUSEMOVE, 0, MAKELPARAM(215, 6));
     EXPECT_TRUE(f.app->main.CloseHighlighted());
     EXPECT_FALSE(f.app->main.MinimizeHighlighted());
+}
+
+// A start counts as unfinished until the settle timer fires.
+TEST(ShellStart, TheSettleTimerClearsTheUnfinishedStartCount) {
+    test::AppFixture f;
+    f.Load("");
+    EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "1");
+    EXPECT_TRUE(KillTimer(f.app->main.hwnd(), kStartSettledTimer));  // and fired here instead
+    SendMessageA(f.app->main.hwnd(), WM_TIMER, kStartSettledTimer, 0);
+    EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "0");
 }
 
 TEST(SwitchRun, ExplainsMakesSwiftDashTheShellAndLogsOff) {
