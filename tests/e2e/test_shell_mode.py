@@ -39,6 +39,10 @@ class ShellMode(PrefixTest):
         self.assertEqual([self.main()[k] for k in "xywh"], ["7", "7", "228", "68"])
         p.screenshot("main-window")
         p.click_at(7 + 40, 7 + 40, "--repeat", "2", "1")
+        p.window("Options")
+        for tab in ("startup", "general", "paths"):  # to be looked at; the keys are tested in-process
+            p.screenshot("options-" + tab)
+            p.xdotool("search", "--onlyvisible", "--name", "^Options$", "windowfocus", "sleep", "0.5", "key", "ctrl+Tab")
         p.close_window("Options")
         p.xdotool("mousemove", "60", "40", "sleep", "0.3", "mousedown", "1", "sleep", "0.3",
                   "mousemove", "110", "90", "sleep", "0.3", "mousemove", "160", "140",

@@ -126,6 +126,9 @@ struct AppFixture {
     // A key pressed on the control in focus, read through the program's message loop.
     void Press(WPARAM key) {
         PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+        Pump();
+    }
+    void Pump() {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) app->host.PumpMessage();
     }

@@ -53,6 +53,41 @@ TEST_F(OptionsDialog, LoadSelectsTheActionsOptionAndOkWritesItsNumber) {
     EXPECT_EQ(platform.log.back(), "Start C:\\kept.bat");
 }
 
+// Each box shows what was stored and stores what is typed into it exactly: a path past
+// MAX_PATH, blanks, nothing, letters past ASCII. Ctrl+Tab brings each box's tab in front.
+TEST_F(OptionsDialog, BoxesShowTheStoredTextsAndStoreWhatIsTypedOnEachTab) {
+    const char* keys[] = {"StartUpItem0", "StartUpItem1", "StartUpItem2", "StartUpFolder",
+                          "DoubleClickOpenFile", "StartMenuFolder", "DesktopFolder", "ExplorerPath"};
+    std::string longPath = "C:\\";
+    for (int i = 0; i < 24; ++i) longPath += "Long Folder\\";
+    const std::string typed[] = {longPath + "gamex.exe", "  C:\\with blanks.exe ", "",
+                                 "C:\\Caf\xe9 \xfc" "ber \xdf\xc4", "D:\\play.bat", " ", "C:\\Desktop", "C:\\x.exe"};
+    for (const char* key : keys) platform.WriteSetting(key, std::string("C:\\was\\") + key);
+    LoadShell();  // a start that reads them
+    app->options.Show();
+    Click("optDC_OpenFile");  // its box takes text only then
+    BYTE state[256] = {};
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+        const HWND box = Control(kBrowseButtons[i].textBox);
+        EXPECT_EQ(test::WindowText(box), std::string("C:\\was\\") + keys[i]);
+        state[VK_CONTROL] = 0x80;
+        SetKeyboardState(state);
+        for (int turns = 0; turns < 3 && !IsWindowVisible(box); ++turns) Press(VK_TAB);
+        EXPECT_TRUE(IsWindowVisible(box)) << keys[i];
+        state[VK_CONTROL] = 0;
+        SetKeyboardState(state);
+        SetFocus(box);
+        SendMessageA(box, EM_SETSEL, 0, -1);
+        PostMessageA(box, WM_CHAR, VK_BACK, 1);
+        for (unsigned char c : typed[i]) PostMessageA(box, WM_CHAR, c, 1);
+        Pump();
+    }
+    Press(VK_RETURN);
+    EXPECT_FALSE(app->options.IsLoaded());
+    for (std::size_t i = 0; i < std::size(keys); ++i) EXPECT_EQ(platform.ReadSetting(keys[i]), typed[i]) << keys[i];
+    EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), "5");
+}
+
 TEST_F(OptionsDialog, EachBrowseButtonAsksItsDialogAndOnlyAnAnswerReplacesTheBox) {
     app->options.Show();
     const LRESULT picture = SendMessageA(Control("cmdBrowse"), BM_GETIMAGE, IMAGE_BITMAP, 0);
@@ -93,6 +128,13 @@ TEST_F(OptionsDialog, TabGoesRoundTheTabInFrontOnly) {
         visited.push_back(next);
     }
     EXPECT_EQ(visited.size(), 11u);  // OK, Cancel, the tab strip and StartUp's eight boxes and buttons
+    // A tip comes up under a pointer resting on a frame (at its left margin), with its text.
+    RECT frame;
+    GetWindowRect(Control("fraStartUpPrograms"), &frame);
+    SetCursorPos(frame.left + 4, (frame.top + frame.bottom) / 2);
+    for (DWORD start = GetTickCount(); !IsWindowVisible(app->options.Tooltip()) && GetTickCount() - start < 5000;)
+        Pump();
+    EXPECT_EQ(test::WindowText(app->options.Tooltip()), "Specify which programs SwiftDsh should open at start-up");
     EXPECT_EQ(press(true), visited.back());
     Press(VK_ESCAPE);  // cancels: nothing is stored
     EXPECT_FALSE(app->options.IsLoaded());

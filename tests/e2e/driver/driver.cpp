@@ -1,6 +1,6 @@
 // sddriver: the end-to-end tests' hands and eyes inside the prefix. It finds windows by title and
 // class (a popup menu is of class #32768, a tooltip of tooltips_class32), reads their controls,
-// clicks buttons, types, reads and writes the settings key; it prints what it saw as key=value.
+// clicks buttons, reads and writes the settings key; it prints what it saw as key=value.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlwapi.h>
@@ -48,11 +48,9 @@ std::vector<HWND> Children(HWND parent) {
     return all;
 }
 
-// A control by its text, or by its id written "#1234".
 HWND ChildWithText(HWND parent, const char* text) {
     for (HWND child : Children(parent))
-        if (text[0] == '#' ? GetDlgCtrlID(child) == std::atoi(text + 1) : Text(child) == text)
-            return child;
+        if (Text(child) == text) return child;
     return nullptr;
 }
 
@@ -147,18 +145,6 @@ int main(int argc, char** argv) {
         SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         return 0;
     }
-    if (command == "type") {  // replaces a text box's text, one typed character at a time
-        HWND control = WaitFor(title, "*", third, 20000);
-        if (!control) return 1;
-        const std::string hex = Arg(argc, argv, 4, "");
-        std::string text;
-        for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-            text += static_cast<char>(std::strtoul(hex.substr(i, 2).c_str(), nullptr, 16));
-        PostMessageA(control, EM_SETSEL, 0, -1);
-        PostMessageA(control, WM_CHAR, VK_BACK, 1);
-        for (unsigned char c : text) PostMessageA(control, WM_CHAR, c, 1);
-        return 0;
-    }
-    std::fprintf(stderr, "usage: sddriver wait|gone|click|close|type|getreg|setreg|delreg|trayicons|traylost\n");
+    std::fprintf(stderr, "usage: sddriver wait|gone|click|close|getreg|setreg|delreg|trayicons|traylost\n");
     return 2;
 }
