@@ -70,10 +70,8 @@ private:
     // The next scripted answer, or `otherwise` when the script has run out.
     template <class T>
     static T Answer(std::deque<T>& script, T otherwise) {
-        if (script.empty()) return otherwise;
-        T answer = script.front();
-        script.pop_front();
-        return answer;
+        if (!script.empty()) otherwise = script.front(), script.pop_front();
+        return otherwise;
     }
 };
 

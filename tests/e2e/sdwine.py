@@ -6,6 +6,7 @@ import shutil
 import subprocess
 import time
 import unittest
+from pathlib import Path
 
 ROOT = os.environ["SD_ROOT"]
 WIN32_DIR = os.environ["SD_WIN32_DIR"]
@@ -22,10 +23,10 @@ class Prefix:
         with open(os.path.join(os.environ["SD_SESSION_DIR"], "prefixes"), "a") as f:
             f.write(self.path + "\n")  # its server is ended with the session
         self.windows = os.path.join(self.path, "drive_c", "windows")
-        self.ini_path = os.path.join(self.windows, "system.ini")
+        self.ini = Path(self.windows, "system.ini")
         shutil.copy(os.path.join(WIN32_DIR, "SwiftDash.exe"), self.windows)
         shutil.copy(os.path.join(WIN32_DIR, "tests", "e2e", "driver", "sddriver.exe"), self.windows)
-        self.original_ini = self.read_ini()
+        self.original_ini = self.ini.read_bytes()
         self.env = dict(os.environ, WINEPREFIX=self.path, WINEARCH="win32", WINEDEBUG="-all",
                         WINESERVER=SERVER, WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
         self.processes = []
@@ -33,23 +34,22 @@ class Prefix:
 
     def start(self, args="", exe="C:\\windows\\SwiftDash.exe"):
         """Starts a program with a command line; its relay log goes to a file."""
-        relay_path = f"{self.path}/{len(self.processes)}.relay"
-        with open(relay_path, "wb") as log:
+        proc_log = f"{self.path}/{len(self.processes)}.relay"
+        with open(proc_log, "wb") as log:
             proc = subprocess.Popen([LOADER, exe] + ([args] if args else []), stdout=subprocess.DEVNULL,
                                     stderr=log, env=dict(self.env, WINEDEBUG="-all,+relay"))
-        proc.relay_path = relay_path
+        proc.relay_path = proc_log
         self.processes.append(proc)
         return proc
 
     def driver(self, *args, check=True):
         """Runs the UI driver; returns its exit code and its key=value lines."""
         # Output through a file: Wine's background processes inherit handles and hold pipes open.
-        out_path = os.path.join(self.path, "driver.out")
-        with open(out_path, "wb") as out:
-            code = subprocess.run([LOADER, "C:\\windows\\sddriver.exe", *args], env=self.env, stdout=out,
+        out = Path(self.path, "driver.out")
+        with out.open("wb") as f:
+            code = subprocess.run([LOADER, "C:\\windows\\sddriver.exe", *args], env=self.env, stdout=f,
                                   stderr=subprocess.DEVNULL, timeout=150).returncode
-        with open(out_path, "rb") as f:
-            lines = [parse(line) for line in f.read().decode("latin-1").splitlines() if line.strip()]
+        lines = [parse(line) for line in out.read_bytes().decode("latin-1").splitlines() if line.strip()]
         if check and code != 0:
             raise AssertionError(f"sddriver {' '.join(args)} failed ({code}): {lines}")
         return code, lines
@@ -87,23 +87,11 @@ class Prefix:
             self.window("SwiftDash", "SwiftDashMain")
         return proc
 
-    def place(self, path, source):
-        """A file at a path of the prefix's C: drive: these bytes, or a copy of that file."""
-        target = os.path.join(self.path, "drive_c", *path[3:].split("\\"))
-        os.makedirs(os.path.dirname(target), exist_ok=True)
-        if isinstance(source, bytes):
-            with open(target, "wb") as f:
-                f.write(source)
-        else:
-            shutil.copy(source, target)
-
-    def read_ini(self):
-        with open(self.ini_path, "rb") as f:
-            return f.read()
-
-    def write_ini(self, content):
-        with open(self.ini_path, "wb") as f:
-            f.write(content)
+    def place(self, path, data):
+        """A file of these bytes at a path of the prefix's C: drive."""
+        target = Path(self.path, "drive_c", *path[3:].split("\\"))
+        target.parent.mkdir(parents=True, exist_ok=True)
+        target.write_bytes(data)
 
     def reset(self):
         """Between scenarios: no program of the last one, the original system.ini, no settings."""
@@ -112,21 +100,19 @@ class Prefix:
             proc.kill()
             proc.wait(timeout=10)
         self.processes.clear()
-        self.write_ini(self.original_ini)
+        self.ini.write_bytes(self.original_ini)
         self.driver("delreg")
 
     def session_ended(self):
         """After a log-off or restart that ended the prefix's session: a server again."""
-        def ending():
-            for pid in filter(str.isdigit, os.listdir("/proc")):
-                try:
-                    with open(f"/proc/{pid}/cmdline", "rb") as f, open(f"/proc/{pid}/environ", "rb") as e:
-                        if b"wineboot.exe" in f.read() and f"WINEPREFIX={self.path}".encode() in e.read().split(b"\0"):
-                            return True
-                except OSError:
-                    continue
-            return False
-        eventually(lambda: not ending(), 60, "the end of the Wine session")
+        def ending(pid):
+            try:
+                return (b"wineboot.exe" in Path(f"/proc/{pid}/cmdline").read_bytes() and
+                        f"WINEPREFIX={self.path}".encode() in Path(f"/proc/{pid}/environ").read_bytes().split(b"\0"))
+            except OSError:
+                return False
+        eventually(lambda: not any(ending(pid) for pid in os.listdir("/proc") if pid.isdigit()),
+                   60, "the end of the Wine session")
         subprocess.run([SERVER, "-p"], env=self.env)
 
     def xdotool(self, *args):
@@ -147,10 +133,10 @@ class Prefix:
         raise AssertionError("no popup menu after a right press")
 
     def screenshot(self, name):
-        """Saves the whole screen as a build artefact."""
-        path = os.path.join(ROOT, "build", "artefacts", name + ".png")
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        subprocess.run(["import", "-window", "root", path], env=self.env, check=True, capture_output=True)
+        """The whole screen, saved as a build artefact for people to look at."""
+        os.makedirs(os.path.join(ROOT, "build", "artefacts"), exist_ok=True)
+        subprocess.run(["import", "-window", "root", os.path.join(ROOT, "build", "artefacts", name + ".png")],
+                       env=self.env, check=True, capture_output=True)
 
 
 def parse(line):
@@ -160,8 +146,7 @@ def parse(line):
 
 def relay_calls(proc, function):
     """The argument lists of every relay 'Call dll.function(...)' of the process."""
-    with open(proc.relay_path, "rb") as f:
-        text = f.read().decode("latin-1")
+    text = Path(proc.relay_path).read_bytes().decode("latin-1")
     return re.findall(r"Call " + re.escape(function) + r"\((.*)\) ret=", text, re.IGNORECASE)
 
 

@@ -1,8 +1,8 @@
 """The shell menu and what it starts: a real right-click on the main window, entries chosen by
 keyboard, names typed into the Open dialog; what was started is read from the relay log's
 CreateProcessA calls (application name, command line)."""
-import os
 import time
+from pathlib import Path
 
 from sdwine import WIN32_DIR, PrefixTest, stays_running, wait_started
 
@@ -44,10 +44,10 @@ class Menus(PrefixTest):
 
     def test_file_commands_start_the_chosen_file_in_their_folders_and_cancel_does_nothing(self):
         p = self.prefix
-        p.place(GAME, os.path.join(WIN32_DIR, "tests", "bench", "fixture", "minimal_window.exe"))
+        p.place(GAME, Path(WIN32_DIR, "tests", "bench", "fixture", "minimal_window.exe").read_bytes())
         p.place(r"C:\My Docs\read me.txt", b"hello\r\n")
         for path in (r"C:\windows\Start Menu\Programs\marker.exe", r"C:\My Desk\marker.exe"):
-            p.place(path, os.path.join(p.windows, "sddriver.exe"))
+            p.place(path, Path(p.windows, "sddriver.exe").read_bytes())
         proc = p.start_shell(StartMenuFolder=r"C:\nowhere", DesktopFolder=r"C:\My Desk")
         self.choose(OPEN, "Browse for EXE")
         time.sleep(1)

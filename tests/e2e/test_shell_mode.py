@@ -63,13 +63,13 @@ class ShellMode(PrefixTest):
         proc.wait(timeout=60)
         p.session_ended()
         self.assertEqual(relay_calls(proc, "user32.ExitWindowsEx"), ["00000000,00000001"])  # log off
-        self.assertEqual(p.read_ini(), p.original_ini.replace(*BACK_TO_EXPLORER))
+        self.assertEqual(p.ini.read_bytes(), p.original_ini.replace(*BACK_TO_EXPLORER))
         self.assertEqual(p.setting("UnfinishedShellStarts"), "0")  # an orderly end
 
     def test_a_log_off_clears_the_guards_count_and_two_starts_killed_early_give_explorer_back(self):
         # The count cleared by a shell that runs on is shown in-process.
         p = self.prefix
-        p.write_ini(p.original_ini.replace(b"shell=Explorer.exe", b"shell=SwiftDash"))
+        p.ini.write_bytes(p.original_ini.replace(b"shell=Explorer.exe", b"shell=SwiftDash"))
         proc = p.start_shell()
         subprocess.run([LOADER, "wineboot", "--end-session", "--shutdown"], env=p.env)  # another's log-off
         proc.wait(timeout=60)
@@ -85,7 +85,7 @@ class ShellMode(PrefixTest):
         p.screenshot("guard-gave-up")
         p.driver("click", "SwiftDash", "OK")
         self.assertEqual(proc.wait(timeout=60), 0)
-        self.assertEqual(p.read_ini(), p.original_ini.replace(*BACK_TO_EXPLORER))
+        self.assertEqual(p.ini.read_bytes(), p.original_ini.replace(*BACK_TO_EXPLORER))
         self.assertEqual(box_icon(proc, "did not start properly"), 0x40)  # MB_ICONINFORMATION
         [started] = relay_calls(proc, "kernel32.CreateProcessA")
         self.assertIn('"explorer.exe"', started)

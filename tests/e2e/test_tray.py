@@ -48,7 +48,7 @@ class Tray(PrefixTest):
         p.driver("click", "Welcome to Swiftdash", "OK")  # the first switch explains itself
         self.proc.wait(timeout=60)
         self.assertEqual(box_icon(self.proc, "first time you are switching"), 0x40)  # MB_ICONINFORMATION
-        self.assertIn(b"shell=SwiftDash\r\n", p.read_ini())
+        self.assertIn(b"shell=SwiftDash\r\n", p.ini.read_bytes())
         self.assertEqual(relay_calls(self.proc, "user32.ExitWindowsEx"), ["00000000,00000001"])  # log off
         self.assertEqual(self.notify_calls(), [NIM_ADD, NIM_ADD, NIM_DELETE])
 

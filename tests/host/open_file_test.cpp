@@ -1,9 +1,7 @@
-// Opening programs and documents, and the start-up list that uses it.
+// The command lines that opening programs and documents builds.
 #include <gtest/gtest.h>
 
-#include "fake_platform.h"
 #include "session/open_file.h"
-#include "shell_window/startup_items.h"
 
 namespace sd {
 namespace {
@@ -31,16 +29,6 @@ TEST(OpenFile, ToldLineAndStartedProgramByExtension) {
         EXPECT_EQ(start.application, c.app);
         EXPECT_EQ(start.commandLine, c.line);
     }
-}
-
-TEST(StartUpItems, OpensTheNonEmptyItemsInOrderThenTheFolder) {
-    test::FakePlatform fake;
-    Program program{fake};
-    fake.settings = {{"StartUpItem0", "a.exe"}, {"StartUpItem1", ""}, {"StartUpItem2", " "},
-                     {"StartUpFolder", "C:\\Program Files\\Games"}};
-    LaunchStartUpItems(program);
-    EXPECT_EQ(fake.log, (std::vector<std::string>{"Start a.exe", "Start notepad \" \"",
-                                                  "Start explorer C:\\Program Files\\Games"}));
 }
 
 }  // namespace

@@ -55,10 +55,6 @@ TEST(SessionCommands, FirstSwitchExplainsOnceAndAMissingSystemIniStillEndsTheSes
                               "EndSession 0", "ServiceProcess 0", "EndProcess"}));
     EXPECT_TRUE(f.fake.files.empty());
     EXPECT_EQ(f.fake.settings["UnfinishedShellStarts"], "0");
-    Fixture again;
-    again.fake.settings["DisableSwitchMessage"] = "1.0";
-    EnterSwiftDashMode(again.program);
-    EXPECT_EQ(again.fake.log[0], "WriteSetting UnfinishedShellStarts");
 }
 
 }  // namespace

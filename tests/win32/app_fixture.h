@@ -20,25 +20,15 @@ namespace sd::test {
 using TestPlatform = RecordingPlatform<Win32Platform>;
 
 // A fresh, empty folder under the temp folder, removed with everything in it at the end.
-class TempFolder {
-public:
-    TempFolder() {
-        static int counter = 0;
-        path_ = (std::filesystem::temp_directory_path() /
-                 ("sdtest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter)))
-                    .string();
-        std::filesystem::create_directory(path_);
-    }
+struct TempFolder {
+    TempFolder() { std::filesystem::create_directory(path); }
     ~TempFolder() {
         std::error_code ignored;
-        for (const auto& entry : std::filesystem::directory_iterator(path_, ignored))
+        for (const auto& entry : std::filesystem::directory_iterator(path, ignored))
             SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only too
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(path, ignored);
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+    std::string File(const std::string& name) const { return path + "\\" + name; }
     void Write(const std::string& name, const std::string& bytes) const {
         std::ofstream(File(name), std::ios::binary) << bytes;
     }
@@ -46,9 +36,10 @@ public:
         std::ifstream in(File(name), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-
-private:
-    std::string path_;
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("sdtest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++count)))
+                                 .string();
+    static inline int count = 0;
 };
 
 inline std::string WindowText(HWND hwnd) {
@@ -57,50 +48,38 @@ inline std::string WindowText(HWND hwnd) {
     return text;
 }
 
-// The width a caption may take in its control: a button's face less its edges, a radio or
-// check box's room beside its box, a frame's top edge less its corners.
-inline int CaptionRoom(const std::string& cls, LONG style, int width) {
-    if (cls != "Button") return width;
-    switch (style & BS_TYPEMASK) {
-        case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON: case BS_CHECKBOX: case BS_AUTOCHECKBOX:
-            return width - GetSystemMetrics(SM_CXMENUCHECK) - 4;
-        case BS_GROUPBOX: return width - 16;
-        default: return width - 6;
-    }
-}
-
-inline BOOL CALLBACK ExpectCaptionFits(HWND control, LPARAM) {
-    const std::string text = WindowText(control);
-    char cls[64] = {};
-    GetClassNameA(control, cls, sizeof cls);
-    const std::string name = cls;
-    if (text.empty() || (name != "Static" && name != "Button")) return TRUE;
-    RECT client;
-    GetClientRect(control, &client);
-    const int room = CaptionRoom(name, GetWindowLongA(control, GWL_STYLE), client.right);
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    // A label may wrap onto the lines its height holds; every other caption is one line.
-    const bool wraps = name == "Static";
-    RECT need = {0, 0, wraps ? room : 0, 0};
-    DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    EXPECT_LE(need.right, room) << '"' << text << "\" is clipped: " << need.right << " px in " << room;
-    EXPECT_LE(need.bottom, client.bottom) << '"' << text << "\" is too tall: " << need.bottom
-                                          << " px in " << client.bottom;
-    return TRUE;
-}
-
 // Each control's caption, drawn in its own font, fits the room the control gives it (no
-// "Return to Windov"): walks the window's children and their children.
-inline void ExpectCaptionsFit(HWND window) { EnumChildWindows(window, ExpectCaptionFits, 0); }
+// "Return to Windov"): a label may wrap onto the lines its height holds; a button's face loses
+// its edges, a radio or check box its box, a frame its corners.
+inline void ExpectCaptionsFit(HWND window) {
+    EnumChildWindows(window, [](HWND control, LPARAM) CALLBACK -> BOOL {
+        char cls[64] = {};
+        GetClassNameA(control, cls, sizeof cls);
+        const std::string text = WindowText(control), name = cls;
+        if (text.empty() || (name != "Static" && name != "Button")) return TRUE;
+        RECT client, need = {};
+        GetClientRect(control, &client);
+        const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+        const bool box = type >= BS_CHECKBOX && type <= BS_AUTORADIOBUTTON && type != BS_GROUPBOX;
+        const int room = name == "Static" ? client.right
+                         : client.right - (type == BS_GROUPBOX ? 16 : box ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 6);
+        HDC dc = GetDC(control);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+        need.right = name == "Static" ? room : 0;
+        DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | (name == "Static" ? DT_WORDBREAK : DT_SINGLELINE));
+        SelectObject(dc, old);
+        ReleaseDC(control, dc);
+        EXPECT_LE(need.right, room) << '"' << text << "\" is clipped";
+        EXPECT_LE(need.bottom, client.bottom) << '"' << text << "\" is too tall";
+        return TRUE;
+    }, 0);
+}
 
 // An App in a temp folder with its system.ini, on an emptied settings key.
 struct AppFixture {
     AppFixture() {
         ClearSettings();
-        platform.exeDir = folder.path();
+        platform.exeDir = folder.path;
         folder.Write("system.ini", "[boot]\r\nshell=Explorer.exe\r\n");
     }
     ~AppFixture() { ClearSettings(); }

@@ -19,7 +19,7 @@ const std::string kOld = "[boot]\r\nshell=Explorer.exe\r\nuser.exe=user.exe\r\n[
 const std::string kNew = "[boot]\r\nshell=SwiftDash\r\nuser.exe=user.exe\r\n[x]\r\nk=v\r\n";
 
 struct ShellFile : ::testing::TestWithParam<bool> {
-    ShellFile() : platform(Win32PlatformOptions{GetParam()}) { program.vars.ProgramDir = folder.path(); }
+    ShellFile() : platform(Win32PlatformOptions{GetParam()}) { program.vars.ProgramDir = folder.path; }
     test::TempFolder folder;
     test::TestPlatform platform;
     Program program{platform};

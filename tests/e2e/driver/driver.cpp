@@ -31,27 +31,19 @@ std::string ClassOf(HWND hwnd) {
 void PrintWindow(const char* prefix, HWND hwnd) {
     RECT rect;
     GetWindowRect(hwnd, &rect);
-    std::printf("%sclass=%s text=%s x=%ld y=%ld w=%ld h=%ld style=%08lx visible=%d id=%ld\n", prefix,
+    std::printf("%sclass=%s text=%s x=%ld y=%ld w=%ld h=%ld style=%08lx visible=%d\n", prefix,
                 ClassOf(hwnd).c_str(), Text(hwnd).c_str(), rect.left, rect.top, rect.right - rect.left,
                 rect.bottom - rect.top, static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_STYLE)),
-                IsWindowVisible(hwnd) ? 1 : 0, static_cast<long>(GetDlgCtrlID(hwnd)));
-}
-
-BOOL CALLBACK Collect(HWND child, LPARAM param) {
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-    return TRUE;
+                IsWindowVisible(hwnd) ? 1 : 0);
 }
 
 std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> all;
-    EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&all));
+    EnumChildWindows(parent, [](HWND child, LPARAM all) CALLBACK -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(all)->push_back(child);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&all));
     return all;
-}
-
-HWND ChildWithText(HWND parent, const char* text) {
-    for (HWND child : Children(parent))
-        if (Text(child) == text) return child;
-    return nullptr;
 }
 
 // A visible top-level window by its title and class ("*": any class), or, when a control is
@@ -61,8 +53,10 @@ HWND WaitFor(const char* title, const char* className, const char* control, int 
     for (int waited = 0;; waited += 50) {
         HWND hwnd = nullptr;
         while ((hwnd = FindWindowExA(nullptr, hwnd, cls, title))) {
-            HWND found = control ? ChildWithText(hwnd, control) : hwnd;
-            if (found && IsWindowVisible(hwnd)) return found;
+            if (!IsWindowVisible(hwnd)) continue;
+            if (!control) return hwnd;
+            for (HWND child : Children(hwnd))
+                if (Text(child) == control) return child;
         }
         if (waited >= timeoutMs) return nullptr;
         Sleep(50);
