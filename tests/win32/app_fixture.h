@@ -102,10 +102,16 @@ struct AppFixture {
         Load("");
         platform.log.clear();
     }
-    // A key pressed on the control in focus, read through the program's message loop.
-    void Press(WPARAM key) {
+    // A key pressed on the control in focus, with Shift or Ctrl held if named, read through
+    // the program's message loop.
+    void Press(WPARAM key, BYTE held = 0) {
+        BYTE state[256] = {};
+        state[held] = held ? 0x80 : 0;
+        SetKeyboardState(state);
         PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
         Pump();
+        state[held] = 0;
+        SetKeyboardState(state);
     }
     void Pump() {
         MSG msg;

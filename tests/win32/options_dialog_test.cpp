@@ -66,16 +66,11 @@ TEST_F(OptionsDialog, BoxesShowTheStoredTextsAndStoreWhatIsTypedOnEachTab) {
     LoadShell();  // a start that reads them
     app->options.Show();
     Click("optDC_OpenFile");  // its box takes text only then
-    BYTE state[256] = {};
     for (std::size_t i = 0; i < std::size(keys); ++i) {
         const HWND box = Control(kBrowseButtons[i].textBox);
         EXPECT_EQ(test::WindowText(box), std::string("C:\\was\\") + keys[i]);
-        state[VK_CONTROL] = 0x80;
-        SetKeyboardState(state);
-        for (int turns = 0; turns < 3 && !IsWindowVisible(box); ++turns) Press(VK_TAB);
+        for (int turns = 0; turns < 3 && !IsWindowVisible(box); ++turns) Press(VK_TAB, VK_CONTROL);
         EXPECT_TRUE(IsWindowVisible(box)) << keys[i];
-        state[VK_CONTROL] = 0;
-        SetKeyboardState(state);
         SetFocus(box);
         SendMessageA(box, EM_SETSEL, 0, -1);
         PostMessageA(box, WM_CHAR, VK_BACK, 1);
@@ -116,10 +111,7 @@ TEST_F(OptionsDialog, TabGoesRoundTheTabInFrontOnly) {
     app->options.Show();
     test::ExpectCaptionsFit(app->options.hwnd());
     auto press = [&](bool shift) {
-        BYTE state[256] = {};
-        state[VK_SHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(state);
-        Press(VK_TAB);
+        Press(VK_TAB, shift ? VK_SHIFT : 0);
         return GetFocus();
     };
     std::vector<HWND> visited = {GetFocus()};
