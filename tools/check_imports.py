@@ -54,9 +54,9 @@ KNOWN_ON_95 = {
         WindowFromPoint wsprintfA""",
     "GDI32.DLL": """
         BitBlt CreateBitmap CreateCompatibleBitmap CreateCompatibleDC CreateFontA CreateFontIndirectA CreatePen
-        CreateSolidBrush DeleteDC DeleteObject ExtTextOutA GetDeviceCaps GetObjectA GetStockObject
+        CreateSolidBrush DeleteDC DeleteObject ExtTextOutA GetDeviceCaps GetObjectA GetPixel GetStockObject
         GetTextExtentPoint32A GetTextMetricsA LineTo MoveToEx PatBlt Rectangle SelectObject
-        SetBkColor SetBkMode SetTextColor StretchBlt TextOutA""",
+        SetBkColor SetBkMode SetPixel SetTextColor StretchBlt TextOutA""",
     "ADVAPI32.DLL": """
         RegCloseKey RegCreateKeyExA RegDeleteKeyA RegDeleteValueA RegEnumKeyExA RegEnumValueA
         RegOpenKeyExA RegQueryValueExA RegSetValueExA""",

@@ -7,6 +7,7 @@
 #include "core/setting_keys.h"
 #include "resources/resource_ids.h"
 #include "ui/controls.h"
+#include "ui/picture.h"
 
 namespace sd {
 
@@ -52,6 +53,7 @@ void frmOptions::Form_Load() {
     const ProgramState& vars = program_.vars;
     controls_ = CreateControls(hwnd_, host_, kOptionsControls);
     browsePicture_ = LoadBitmapA(host_.instance(), MAKEINTRESOURCEA(IDB_BROWSE));
+    disabledBrowsePicture_ = DisabledButtonPicture(browsePicture_);
     SendMessageA(Control("cmdBrowse"), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(browsePicture_));
     const LPARAM picture = SendMessageA(Control("cmdBrowse"), BM_GETIMAGE, IMAGE_BITMAP, 0);
     auto givePicture = [&](const std::string& button) {
@@ -89,9 +91,11 @@ void frmOptions::Form_Activate() { SetFocus(Control("OKButton")); }
 
 void frmOptions::Form_Unload() {
     controls_.clear();
-    // The buttons only borrowed the picture; they are gone now.
-    if (browsePicture_) DeleteObject(browsePicture_);
-    browsePicture_ = nullptr;
+    // The buttons only borrowed the pictures; they are gone now.
+    for (HBITMAP* picture : {&browsePicture_, &disabledBrowsePicture_}) {
+        if (*picture) DeleteObject(*picture);
+        *picture = nullptr;
+    }
 }
 
 void frmOptions::ShowTab(int page) {
@@ -105,6 +109,8 @@ void frmOptions::optDC_Click() {
     const BOOL openFile = Checked("optDC_OpenFile");
     EnableWindow(Control("txtDC_OpenFile"), openFile);
     EnableWindow(Control("cmdDC_OpenFile_Browse"), openFile);
+    SendMessageA(Control("cmdDC_OpenFile_Browse"), BM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(openFile ? browsePicture_ : disabledBrowsePicture_));
 }
 
 void frmOptions::Browse_Click(const BrowseButton& browse) {

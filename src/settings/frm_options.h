@@ -49,6 +49,7 @@ private:
     std::vector<HWND> controls_;
     Tooltips tooltips_;
     HBITMAP browsePicture_ = nullptr;
+    HBITMAP disabledBrowsePicture_ = nullptr;  // for the one browse button that is ever disabled
 };
 
 }  // namespace sd

@@ -64,4 +64,26 @@ void Picture::Draw(HDC dc, int x, int y) const {
     DeleteDC(source);
 }
 
+HBITMAP DisabledButtonPicture(HBITMAP picture) {
+    BITMAP info;
+    if (!picture || !GetObjectA(picture, sizeof info, &info)) return nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP copy = CreateCompatibleBitmap(screen, info.bmWidth, info.bmHeight);
+    HDC from = CreateCompatibleDC(screen);
+    HDC to = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldFrom = SelectObject(from, picture);
+    HGDIOBJ oldTo = SelectObject(to, copy);
+    BitBlt(to, 0, 0, info.bmWidth, info.bmHeight, from, 0, 0, SRCCOPY);
+    const COLORREF ground = GetPixel(to, 0, 0);
+    for (int y = 0; y < info.bmHeight; ++y)
+        for (int x = 0; x < info.bmWidth; ++x)
+            if (GetPixel(to, x, y) == ground) SetPixel(to, x, y, RGB(255, 255, 255));
+    SelectObject(from, oldFrom);
+    SelectObject(to, oldTo);
+    DeleteDC(from);
+    DeleteDC(to);
+    return copy;
+}
+
 }  // namespace sd

@@ -28,6 +28,11 @@ private:
     SIZE size_ = {0, 0};
 };
 
+// A copy of a button picture for the button's disabled state, its ground (the colour of its
+// top-left pixel) turned white: the system greys a disabled button's picture by embossing
+// every pixel that is not white, so a picture on a grey ground would show as a grey square.
+HBITMAP DisabledButtonPicture(HBITMAP picture);
+
 // Pure magenta marks the transparent pixels of the button pictures.
 inline constexpr COLORREF kKeyColour = RGB(255, 0, 255);
 

@@ -17,6 +17,25 @@ struct OptionsDialog : ::testing::Test, test::AppFixture {
     void Click(const char* name) { SendMessageA(Control(name), BM_CLICK, 0, 0); }
 };
 
+// The pixels of a button drawn in the shadow colour: the edges, and a disabled picture's shape.
+int ShadowPixels(HWND button) {
+    RECT face;
+    GetClientRect(button, &face);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, face.right, face.bottom);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    int count = 0;
+    for (int y = 0; y < face.bottom; ++y)
+        for (int x = 0; x < face.right; ++x) count += GetPixel(dc, x, y) == GetSysColor(COLOR_3DSHADOW);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return count;
+}
+
 TEST_F(OptionsDialog, LoadSelectsTheActionsOptionAndOkWritesItsNumber) {
     // "Do nothing" is written as 1 whatever it was read from; an unknown action is kept.
     const struct { int action; const char* selected; bool boxEnabled; const char* written; } cases[] = {
@@ -35,10 +54,15 @@ TEST_F(OptionsDialog, LoadSelectsTheActionsOptionAndOkWritesItsNumber) {
     }
     app->options.Show();
     Click("optDC_OpenFile");
+    const int edges = ShadowPixels(Control("cmdDC_OpenFile_Browse"));
     SetWindowTextA(Control("txtDC_OpenFile"), "C:\\kept.bat");
     Click("optDC_OpenOptionsDialog");  // one group with the others, whatever the tab order
     EXPECT_FALSE(Checked("optDC_OpenFile"));
     EXPECT_FALSE(IsWindowEnabled(Control("txtDC_OpenFile")));
+    // The disabled browse button's picture is greyed to its shape, not to a grey square.
+    const int shape = ShadowPixels(Control("cmdDC_OpenFile_Browse")) - edges;
+    EXPECT_GT(shape, 16);
+    EXPECT_LT(shape, 16 * 16 * 4 / 5);
     app->options.Show();  // only brought forward: the edits stay
     Click("OKButton");
     EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), "4");
@@ -85,11 +109,11 @@ TEST_F(OptionsDialog, BoxesShowTheStoredTextsAndStoreWhatIsTypedOnEachTab) {
 
 TEST_F(OptionsDialog, EachBrowseButtonAsksItsDialogAndOnlyAnAnswerReplacesTheBox) {
     app->options.Show();
+    Click("optDC_OpenFile");  // enables the last one
     const LRESULT picture = SendMessageA(Control("cmdBrowse"), BM_GETIMAGE, IMAGE_BITMAP, 0);
     for (const BrowseButton& browse : kBrowseButtons) {
         SCOPED_TRACE(browse.button);
         EXPECT_EQ(SendMessageA(Control(browse.button), BM_GETIMAGE, IMAGE_BITMAP, 0), picture);
-        EnableWindow(Control(browse.button), TRUE);
         SetWindowTextA(Control(browse.textBox), "C:\\old.exe");
         platform.log.clear();
         Click(browse.button);  // cancelled
