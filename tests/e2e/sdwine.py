@@ -3,6 +3,7 @@ input (xdotool), and what it asked of the system from Wine's relay log. Run thro
 import os
 import re
 import shutil
+import signal
 import subprocess
 import time
 import unittest
@@ -94,25 +95,32 @@ class Prefix:
         target.write_bytes(data)
 
     def reset(self):
-        """Between scenarios: no program of the last one, the original system.ini, no settings."""
+        """Between scenarios: no program of the last one, nor any it started (Wine's own, under
+        system32, stay), the original system.ini, no settings."""
         self.session_ended()  # a log-off the last scenario asked for would end the next one's programs
         for proc in self.processes:
             proc.kill()
             proc.wait(timeout=10)
         self.processes.clear()
+        for pid in self.prefix_processes(lambda cmd: not cmd.startswith(b"/") and b"\\system32\\" not in cmd.lower()):
+            os.kill(pid, signal.SIGKILL)
         self.ini.write_bytes(self.original_ini)
         self.driver("delreg")
 
-    def session_ended(self):
-        """After a log-off or restart that ended the prefix's session: a server again."""
-        def ending(pid):
+    def prefix_processes(self, match):
+        """Linux pids of this prefix's processes whose command line matches."""
+        def matches(pid):
             try:
-                return (b"wineboot.exe" in Path(f"/proc/{pid}/cmdline").read_bytes() and
+                return (match(Path(f"/proc/{pid}/cmdline").read_bytes()) and
                         f"WINEPREFIX={self.path}".encode() in Path(f"/proc/{pid}/environ").read_bytes().split(b"\0"))
             except OSError:
                 return False
-        eventually(lambda: not any(ending(pid) for pid in os.listdir("/proc") if pid.isdigit()),
-                   60, "the end of the Wine session")
+        return [int(pid) for pid in os.listdir("/proc") if pid.isdigit() and matches(pid)]
+
+    def session_ended(self):
+        """After a log-off or restart that ended the prefix's session: a server again."""
+        eventually(lambda: not self.prefix_processes(lambda cmd: b"wineboot.exe" in cmd), 60,
+                   "the end of the Wine session")
         subprocess.run([SERVER, "-p"], env=self.env)
 
     def xdotool(self, *args):
