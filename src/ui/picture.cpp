@@ -69,6 +69,10 @@ HBITMAP DisabledButtonPicture(HBITMAP picture) {
     if (!picture || !GetObjectA(picture, sizeof info, &info)) return nullptr;
     HDC screen = GetDC(nullptr);
     HBITMAP copy = CreateCompatibleBitmap(screen, info.bmWidth, info.bmHeight);
+    if (!copy) {
+        ReleaseDC(nullptr, screen);
+        return nullptr;  // the button then shows no picture while disabled
+    }
     HDC from = CreateCompatibleDC(screen);
     HDC to = CreateCompatibleDC(screen);
     ReleaseDC(nullptr, screen);
