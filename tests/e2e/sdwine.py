@@ -186,11 +186,6 @@ def eventually(check, timeout=20, what="the condition"):
         time.sleep(0.3)
 
 
-def stays_running(proc, seconds=1):
-    time.sleep(seconds)
-    return proc.poll() is None
-
-
 class PrefixTest(unittest.TestCase):
     """A test module's scenarios share one prefix, reset before each."""
 

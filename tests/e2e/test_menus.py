@@ -4,7 +4,7 @@ CreateProcessA calls (application name, command line)."""
 import time
 from pathlib import Path
 
-from sdwine import WIN32_DIR, PrefixTest, stays_running, wait_started
+from sdwine import WIN32_DIR, PrefixTest, wait_started
 
 # The keys that choose each shell-menu entry in a menu opened with nothing selected.
 OPEN, EXPLORER, START_MENU, DESKTOP = (["Down"] * n + ["Return"] for n in (1, 2, 3, 4))
@@ -25,22 +25,6 @@ class Menus(PrefixTest):
         self.prefix.xdotool("type", "--delay", "30", typed)
         self.prefix.xdotool("key", "Return")
         self.assertTrue(self.prefix.gone(dialog, "#32770"))
-
-    def test_shell_menu_opens_at_the_pointer_closes_quietly_and_opens_the_dialogs(self):
-        p = self.prefix
-        proc = p.start_shell()
-        popup = p.right_click()
-        self.assertEqual((popup["x"], popup["y"]), ("60", "40"))
-        p.screenshot("shell-menu")
-        p.xdotool("key", "Escape")
-        self.assertTrue(p.gone("", "#32768"))
-        self.choose(EXIT, "Exit SwiftDash")
-        p.close_window("Exit SwiftDash")
-        self.choose(ABOUT, "About SwiftDash")
-        p.close_window("About SwiftDash")
-        self.choose(OPTIONS, "Options")
-        self.assertEqual(wait_started(proc, 0), [])
-        self.assertTrue(stays_running(proc))
 
     def test_file_commands_start_the_chosen_file_in_their_folders_and_cancel_does_nothing(self):
         p = self.prefix
@@ -71,13 +55,22 @@ class Menus(PrefixTest):
         self.assertEqual(wait_started(proc, 4)[3][0], r"C:\My Desk\marker.exe")
         self.assertFalse(p.has_window("SwiftDash", "#32770"))
 
-    def test_explorer_starts_on_the_desktop_or_reports_a_bad_path(self):
+    def test_shell_menu_opens_at_the_pointer_its_entries_open_the_dialogs_and_explorer(self):
         p = self.prefix
         proc = p.start_shell()
+        popup = p.right_click()
+        self.assertEqual((popup["x"], popup["y"]), ("60", "40"))
+        p.screenshot("shell-menu")
+        p.xdotool("key", "Escape")
+        self.assertTrue(p.gone("", "#32768"))
+        for keys, dialog in ((EXIT, "Exit SwiftDash"), (ABOUT, "About SwiftDash"), (OPTIONS, "Options")):
+            self.choose(keys, dialog)
+            p.close_window(dialog)
         self.choose(EXPLORER)
         self.assertEqual(wait_started(proc, 1), [(None, r"explorer C:\windows\Desktop")])
         self.assertFalse(p.has_window("Error", "#32770", timeout_ms=2000))
 
+        # An Explorer path that is no program is reported, and the Options opened to mend it.
         self.setUp()
         p.place(r"C:\notes.exe", b"not a program\r\n")
         p.start_shell(ExplorerPath=r"C:\notes.exe")

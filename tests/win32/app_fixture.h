@@ -10,14 +10,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/win32_platform.h"
-#include "recording_platform.h"
 #include "shell_window/app.h"
+#include "test_platform.h"
 
 namespace sd::test {
-
-// The real Win32 platform, with the calls that would end or block the test recorded instead.
-using TestPlatform = RecordingPlatform<Win32Platform>;
 
 // A fresh, empty folder under the temp folder, removed with everything in it at the end.
 struct TempFolder {

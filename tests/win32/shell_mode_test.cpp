@@ -34,12 +34,16 @@ TEST(ShellStart, TheSettleTimerClearsTheUnfinishedStartCount) {
     EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "0");
 }
 
-TEST(SwitchRun, ExplainsMakesSwiftDashTheShellAndLogsOff) {
+// The first switch explains itself; a missing system.ini is reported and the session still ends.
+TEST(SwitchRun, ExplainsOnceAndLogsOffEvenWithoutSystemIni) {
     test::AppFixture f;
+    DeleteFileA(f.folder.File("system.ini").c_str());
     f.Load("switch");
-    EXPECT_EQ(f.folder.Read("system.ini"), "[boot]\r\nshell=SwiftDash\r\n");
-    EXPECT_EQ(f.platform.log, (std::vector<std::string>{"Message Welcome to Swiftdash", "EndSession 0",
-                                                        "ServiceProcess 0", "EndProcess"}));
+    EXPECT_EQ(f.platform.log, (std::vector<std::string>{"Message Welcome to Swiftdash", "Message SwiftDash",
+                                                        "EndSession 0", "ServiceProcess 0", "EndProcess"}));
+    EXPECT_EQ(f.platform.ReadSetting("DisableSwitchMessage"), "1");
+    EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "0");
+    EXPECT_FALSE(std::filesystem::exists(f.folder.File("system.ini")));
 }
 
 struct ExitDialog : ::testing::Test, test::AppFixture {
@@ -54,26 +58,30 @@ struct ExitDialog : ::testing::Test, test::AppFixture {
     }
 };
 
-// Enter on the opening selection is proven through the real exe, Close SwiftDash's No on the
-// host; this runs a chosen option's command for each shell-line choice and confirmation, and
-// a double-click on an option takes OK's road.
+// Enter on the opening selection is proven through the real exe; this runs a chosen option's
+// command for each shell-line choice and confirmation answer, and a double-click on an option
+// takes OK's road.
 TEST_F(ExitDialog, OkRunsTheSelectedOptionsCommand) {
-    const struct { const char* option; const char* shell; const char* end; } cases[] = {
-        {"optRestartInSwiftDashMode", "SwiftDash", "EndSession 2"},
-        {"optCloseSwiftDash", "explorer.exe", "Message SwiftDash"},  // asked, and answered Yes
+    const std::string quit[] = {"ServiceProcess 0", "EndProcess"};
+    const struct { const char* option; MsgAnswer answer; const char* shell; std::vector<std::string> log; } cases[] = {
+        {"optCloseSwiftDash", MsgAnswer::No, "Explorer.exe", {"Message SwiftDash"}},  // asked: no more
+        {"optCloseSwiftDash", MsgAnswer::Yes, "explorer.exe", {"Message SwiftDash", quit[0], quit[1]}},
+        {"optRestartInSwiftDashMode", MsgAnswer::Yes, "SwiftDash", {"EndSession 2", quit[0], quit[1]}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.option);
+        SCOPED_TRACE(c.shell);
         folder.Write("system.ini", "[boot]\r\nshell=Explorer.exe\r\n");
         platform.log.clear();
+        platform.answers = {c.answer};
+        app->exit.Show();  // a No closes it
         SendMessageA(Control(c.option), BM_CLICK, 0, 0);
         Notify("cmdOK", BN_CLICKED);
         EXPECT_EQ(folder.Read("system.ini"), std::string("[boot]\r\nshell=") + c.shell + "\r\n");
-        EXPECT_EQ(platform.log, (std::vector<std::string>{c.end, "ServiceProcess 0", "EndProcess"}));
+        EXPECT_EQ(platform.log, c.log);
     }
     platform.log.clear();
     Notify("optRestart", BN_DOUBLECLICKED);
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"EndSession 2", "ServiceProcess 0", "EndProcess"}));
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"EndSession 2", quit[0], quit[1]}));
 }
 
 TEST_F(ExitDialog, CaptionsFitAndCancelCloseBoxAndEscapeChangeNothing) {

@@ -119,9 +119,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "trayicons") {  // the icons of Wine's notification area, on the screen
-        HWND tray = FindWindowA("__winex11_standalone_tray", "Wine System Tray");
-        if (!tray) tray = FindWindowA("Shell_TrayWnd", "");
-        if (tray)
+        if (HWND tray = FindWindowA("__winex11_standalone_tray", "Wine System Tray"))
             for (HWND child : Children(tray))
                 if (ClassOf(child).find("tray_icon") != std::string::npos && IsWindowVisible(child))
                     PrintWindow("icon ", child);

@@ -1,20 +1,20 @@
-// The tests' recording platform, on the real Win32 system (under Wine) or an in-memory one.
+// The in-process tests' platform.
 #pragma once
 
 #include <deque>
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/win32_platform.h"
 
 namespace sd::test {
 
-// Every call that would reach the user, end the session or the process, block on a modal window
-// or start a program is written to `log` and answered from a script; the test process lives on.
-template <class System>
-class RecordingPlatform : public System {
+// The real Win32 platform, but every call that would reach the user, end the session or the
+// process, block on a modal window or start a program is written to `log` and answered from a
+// script; the test process lives on.
+class TestPlatform : public Win32Platform {
 public:
-    using System::System;
+    using Win32Platform::Win32Platform;
 
     // What the process looks like.
     std::string exeDir = "C:\\WINDOWS";

@@ -1,10 +1,25 @@
-// The command lines that opening programs and documents builds.
+// Command lines: the arguments cut out of our own, and the ones opening a file builds.
 #include <gtest/gtest.h>
 
+#include "platform/command_line.h"
 #include "session/open_file.h"
+#include "shell_window/run_mode.h"
 
 namespace sd {
 namespace {
+
+TEST(CommandLine, ArgumentsFollowTheProgramName) {
+    const struct { const char* raw; const char* args; } cases[] = {
+        {"SwiftDash", ""},
+        {"C:\\WINDOWS\\SWIFTDASH.EXE tray", "tray"},
+        {"\"C:\\Program Files\\SwiftDash.exe\" switch ", "switch"},
+        {"SwiftDash   options", "options"},
+        {"\"unterminated", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ArgumentsOf(c.raw), c.args) << c.raw;
+    // The words are compared whole, letter case included: the window shows, and nothing else.
+    EXPECT_EQ(RunModeFor("Tray"), RunMode::MainWindowOnly);
+}
 
 // What the user is told (the unquoted line) and what is started: a program with a folder as
 // exactly that file, quoted where it holds blanks; a document as one quoted argument.
