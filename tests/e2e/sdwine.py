@@ -12,6 +12,7 @@ from pathlib import Path
 ROOT = os.environ["SD_ROOT"]
 WIN32_DIR = os.environ["SD_WIN32_DIR"]
 LOADER, SERVER = "/usr/lib/wine/wine", "/usr/lib/wine/wineserver64"
+SETTINGS = r"HKCU\Software\SwiftDash\Default"
 
 
 class Prefix:
@@ -43,14 +44,19 @@ class Prefix:
         self.processes.append(proc)
         return proc
 
+    def run(self, *command):
+        """Runs a Wine program to its end; returns its exit code and what it printed."""
+        # Output through a file: Wine's background processes inherit handles and hold pipes open.
+        out = Path(self.path, "run.out")
+        with out.open("wb") as f:
+            code = subprocess.run([LOADER, *command], env=self.env, stdout=f, stderr=subprocess.DEVNULL,
+                                  timeout=150).returncode
+        return code, out.read_bytes().decode("latin-1")
+
     def driver(self, *args, check=True):
         """Runs the UI driver; returns its exit code and its key=value lines."""
-        # Output through a file: Wine's background processes inherit handles and hold pipes open.
-        out = Path(self.path, "driver.out")
-        with out.open("wb") as f:
-            code = subprocess.run([LOADER, "C:\\windows\\sddriver.exe", *args], env=self.env, stdout=f,
-                                  stderr=subprocess.DEVNULL, timeout=150).returncode
-        lines = [parse(line) for line in out.read_bytes().decode("latin-1").splitlines() if line.strip()]
+        code, text = self.run("C:\\windows\\sddriver.exe", *args)
+        lines = [parse(line) for line in text.splitlines() if line.strip()]
         if check and code != 0:
             raise AssertionError(f"sddriver {' '.join(args)} failed ({code}): {lines}")
         return code, lines
@@ -74,11 +80,12 @@ class Prefix:
         return [c.get("text", "") for c in self.window(title, "#32770", 60000)[1:]]
 
     def setting(self, name):
-        line = self.driver("getreg", name)[1][0]
-        return None if line.get("absent") else line["value"]
+        found = re.search(r"REG_SZ {4}(.*?)\r?$", self.run("reg", "query", SETTINGS, "/v", name)[1], re.M)
+        return found and found.group(1)
 
     def set_settings(self, **values):
-        self.driver("setreg", *(part for pair in values.items() for part in pair))
+        for name, value in values.items():
+            assert self.run("reg", "add", SETTINGS, "/v", name, "/d", value, "/f")[0] == 0
 
     def start_shell(self, wait=True, **settings):
         """A shell-mode start that is not a first run, with these settings stored first."""
@@ -105,7 +112,7 @@ class Prefix:
         for pid in self.prefix_processes(lambda cmd: not cmd.startswith(b"/") and b"\\system32\\" not in cmd.lower()):
             os.kill(pid, signal.SIGKILL)
         self.ini.write_bytes(self.original_ini)
-        self.driver("delreg")
+        self.run("reg", "delete", SETTINGS, "/f")
 
     def prefix_processes(self, match):
         """Linux pids of this prefix's processes whose command line matches."""

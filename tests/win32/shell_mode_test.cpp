@@ -35,7 +35,7 @@ TEST(ShellStart, TheSettleTimerClearsTheUnfinishedStartCount) {
 }
 
 // The first switch explains itself; a missing system.ini is reported and the session still ends.
-TEST(SwitchRun, ExplainsOnceAndLogsOffEvenWithoutSystemIni) {
+TEST(SwitchRun, ExplainsItselfAndLogsOffEvenWithoutSystemIni) {
     test::AppFixture f;
     DeleteFileA(f.folder.File("system.ini").c_str());
     f.Load("switch");

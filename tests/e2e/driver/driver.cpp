@@ -1,9 +1,8 @@
 // sddriver: the end-to-end tests' hands and eyes inside the prefix. It finds windows by title and
 // class (a popup menu is of class #32768, a tooltip of tooltips_class32), reads their controls,
-// clicks buttons, reads and writes the settings key; it prints what it saw as key=value.
+// clicks buttons, finds our tray icon; it prints what it saw as key=value.
 #include <windows.h>
 #include <shellapi.h>
-#include <shlwapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -67,8 +66,6 @@ const char* Arg(int argc, char** argv, int i, const char* fallback) {
     return i < argc ? argv[i] : fallback;
 }
 
-constexpr const char* kSettingsKey = "Software\\SwiftDash\\Default";
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,26 +95,6 @@ int main(int argc, char** argv) {
         PostMessageA(hwnd, click ? BM_CLICK : WM_CLOSE, 0, 0);
         return 0;
     }
-    if (command == "getreg") {
-        char data[1024] = {};
-        DWORD size = sizeof data - 1;
-        if (SHGetValueA(HKEY_CURRENT_USER, kSettingsKey, title, nullptr, data, &size) == ERROR_SUCCESS)
-            std::printf("value=%s\n", data);
-        else
-            std::printf("absent=1\n");
-        return 0;
-    }
-    if (command == "setreg") {  // NAME DATA pairs
-        for (int i = 2; i + 1 < argc; i += 2)
-            if (SHSetValueA(HKEY_CURRENT_USER, kSettingsKey, argv[i], REG_SZ, argv[i + 1],
-                            static_cast<DWORD>(std::strlen(argv[i + 1]) + 1)) != ERROR_SUCCESS)
-                return 1;
-        return 0;
-    }
-    if (command == "delreg") {
-        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
-        return 0;
-    }
     if (command == "trayicons") {  // the icons of Wine's notification area, on the screen
         if (HWND tray = FindWindowA("__winex11_standalone_tray", "Wine System Tray"))
             for (HWND child : Children(tray))
@@ -137,6 +114,6 @@ int main(int argc, char** argv) {
         SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         return 0;
     }
-    std::fprintf(stderr, "usage: sddriver wait|gone|click|close|getreg|setreg|delreg|trayicons|traylost\n");
+    std::fprintf(stderr, "usage: sddriver wait|gone|click|close|trayicons|traylost\n");
     return 2;
 }
