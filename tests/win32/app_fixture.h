@@ -19,6 +19,7 @@ namespace sd::test {
 struct TempFolder {
     TempFolder() { std::filesystem::create_directory(path); }
     ~TempFolder() {
+        SetCurrentDirectoryA(std::filesystem::temp_directory_path().string().c_str());  // a rewrite went in
         std::error_code ignored;
         for (const auto& entry : std::filesystem::directory_iterator(path, ignored))
             SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only too

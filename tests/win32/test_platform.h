@@ -34,9 +34,7 @@ public:
     void SetServiceProcess(bool on) override { Record(on ? "ServiceProcess 1" : "ServiceProcess 0"); }
     void EndProcess() override { Record("EndProcess"); }
     bool ShiftKeyDown() override { return false; }
-    void EndSession(SessionEnd how) override {
-        Record("EndSession " + std::to_string(static_cast<unsigned>(how)));
-    }
+    void EndSession(SessionEnd how) override { Record("EndSession " + std::to_string(static_cast<unsigned>(how))); }
     MsgAnswer ShowMessage(const std::string&, const std::string& title, MsgButtons buttons,
                           MsgIcon) override {
         Record("Message " + title);

@@ -71,7 +71,7 @@ const char* Arg(int argc, char** argv, int i, const char* fallback) {
 int main(int argc, char** argv) {
     const std::string command = Arg(argc, argv, 1, "");
     const char* title = Arg(argc, argv, 2, "");
-    const char* third = Arg(argc, argv, 3, "*");  // a class, a control or a value
+    const char* third = Arg(argc, argv, 3, "*");  // a class or a control
     const int timeout = std::atoi(Arg(argc, argv, 4, "20000"));
 
     if (command == "wait") {  // a visible window and its controls
