@@ -20,9 +20,10 @@ sd_wineserver() { "$SD_WINESERVER" "$@"; }
 
 # A Windows-98-like prefix: system.ini with a [boot] section, the system fonts in C:\windows\Fonts
 # (Wine's stand-ins for MS Sans Serif, Tahoma...; Debian's Wine finds them only there), Wine
-# posing as Windows 98, the relay channel limited to the calls the tests watch, and no crash
-# dialogs.
-SD_TEMPLATE_VERSION=3  # raise when the recipe below changes, so cached templates are remade
+# posing as Windows 98 with Windows 98's look (no visual theme, which would also draw tab pages
+# white behind controls painted in the button face, and the Windows Standard colours), the relay
+# channel limited to the calls the tests watch, and no crash dialogs.
+SD_TEMPLATE_VERSION=4  # raise when the recipe below changes, so cached templates are remade
 
 sd_template() {
     local template=$SD_WINE_DIR/template
@@ -45,6 +46,39 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine]
 "Version"="win98"
+
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\ThemeManager]
+"ThemeActive"="0"
+
+[HKEY_CURRENT_USER\Control Panel\Colors]
+"ActiveBorder"="192 192 192"
+"ActiveTitle"="0 0 128"
+"AppWorkSpace"="128 128 128"
+"Background"="0 128 128"
+"ButtonDkShadow"="0 0 0"
+"ButtonFace"="192 192 192"
+"ButtonHilight"="255 255 255"
+"ButtonLight"="192 192 192"
+"ButtonShadow"="128 128 128"
+"ButtonText"="0 0 0"
+"GradientActiveTitle"="16 132 208"
+"GradientInactiveTitle"="192 192 192"
+"GrayText"="128 128 128"
+"Hilight"="0 0 128"
+"HilightText"="255 255 255"
+"HotTrackingColor"="0 0 255"
+"InactiveBorder"="192 192 192"
+"InactiveTitle"="128 128 128"
+"InactiveTitleText"="192 192 192"
+"InfoText"="0 0 0"
+"InfoWindow"="255 255 225"
+"Menu"="192 192 192"
+"MenuText"="0 0 0"
+"Scrollbar"="192 192 192"
+"TitleText"="255 255 255"
+"Window"="255 255 255"
+"WindowFrame"="0 0 0"
+"WindowText"="0 0 0"
 
 [HKEY_CURRENT_USER\Software\Wine\Debug]
 "RelayInclude"="user32.ExitWindowsEx;user32.MessageBoxA;kernel32.RegisterServiceProcess;shell32.Shell_NotifyIconA;kernel32.CreateProcessA;kernel32.MoveFileA;kernel32.DeleteFileA"

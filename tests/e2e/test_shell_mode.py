@@ -1,6 +1,7 @@
 """Shell mode as a user meets it: the first run, the main window, its buttons and double-click,
 leaving through the Exit dialog, and the crash-loop guard, with real mouse and keyboard events."""
 import subprocess
+import time
 
 from sdwine import LOADER, PrefixTest, box_icon, eventually, relay_calls
 
@@ -39,8 +40,12 @@ class ShellMode(PrefixTest):
         self.assertEqual([self.main()[k] for k in "xywh"], ["7", "7", "228", "68"])
         p.screenshot("main-window")
         p.click_at(7 + 40, 7 + 40, "--repeat", "2", "1")
-        p.window("Options")
-        for tab in ("startup", "general", "paths"):  # to be looked at; the keys are tested in-process
+        # Each tab, once it is up and painted, to be looked at; the keys are tested in-process.
+        for tab, frame in (("startup", "StartUp programs"), ("general", "Double-click on main window"),
+                           ("paths", "Start Menu folder:")):
+            eventually(lambda: any(c.get("text") == frame and c["visible"] == "1" for c in p.window("Options")[1:]),
+                       what=f"the {tab} tab")
+            time.sleep(1)
             p.screenshot("options-" + tab)
             p.xdotool("search", "--onlyvisible", "--name", "^Options$", "windowfocus", "sleep", "0.5", "key", "ctrl+Tab")
         p.close_window("Options")
