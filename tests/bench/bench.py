@@ -297,7 +297,10 @@ class Bench:
             self.end(PROGRAMS[0], proc, pid)
 
     def run(self):
-        # One unrecorded start of each warms Wine's caches and the session's services.
+        # One unrecorded start of each warms Wine's caches and the session's services. The probe
+        # may run as a process of its own that Wine's loader starts: it is in the baseline once
+        # it has answered.
+        self.probe.ask(f"info {PROGRAMS[0].cls}")
         self.baseline = prefix_processes(self.args.prefix)
         for program in PROGRAMS:
             print(f"warm-up: {program.name}", flush=True)

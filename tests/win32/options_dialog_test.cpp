@@ -12,7 +12,6 @@ namespace {
 struct OptionsDialog : ::testing::Test, test::AppFixture {
     OptionsDialog() { LoadShell(); }
     HWND Control(const char* name) { return app->options.Control(name); }
-    std::string Text(const char* name) { return test::WindowText(Control(name)); }
     bool Checked(const char* name) { return SendMessageA(Control(name), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void Click(const char* name) { SendMessageA(Control(name), BM_CLICK, 0, 0); }
 };
