@@ -29,7 +29,8 @@ if(SD_TARGET STREQUAL "win32")
     set_source_files_properties(src/resources/swiftdash.rc PROPERTIES
         OBJECT_DEPENDS "${SD_PICTURES};${CMAKE_SOURCE_DIR}/src/resources/resource_ids.h")
     # The exe links no part of Debian's MinGW runtime, libstdc++ or libgcc (all compiled for
-    # the Pentium Pro): src/runtime has the entry and the few support functions, and the
+    # the Pentium Pro), nor MSVCRT.DLL (absent from the first Windows 95): src/runtime has the
+    # entry and the few support and C library functions, and the
     # library templates it uses are instantiated in its own objects. Only import libraries
     # are linked; a missing runtime piece fails the link, naming it. No data auto-import
     # (it would need the runtime's pseudo-relocation code). One thread: function-local statics
@@ -39,10 +40,10 @@ if(SD_TARGET STREQUAL "win32")
     target_compile_options(sd_core PRIVATE "${SD_RUNTIME_FLAGS}")
     target_compile_options(sd_win32 PRIVATE "${SD_RUNTIME_FLAGS}")
     add_executable(SwiftDash WIN32 src/shell_window/main.cpp src/runtime/entry.cpp
-                   src/runtime/cxx_support.cpp src/runtime/c_support.cpp
-                   src/resources/swiftdash.rc)
+                   src/runtime/cxx_support.cpp src/runtime/c_support.cpp src/runtime/c_memory.cpp
+                   src/runtime/heap.cpp src/runtime/strtod.cpp src/resources/swiftdash.rc)
     target_compile_options(SwiftDash PRIVATE "${SD_RUNTIME_FLAGS}")
-    target_link_libraries(SwiftDash PRIVATE sd_win32 msvcrt)
+    target_link_libraries(SwiftDash PRIVATE sd_win32)
     target_link_options(SwiftDash PRIVATE ${SD_WIN9X_LINK_FLAGS} -nostdlib -s -Wl,--gc-sections
                         -Wl,--disable-auto-import)
     add_subdirectory(tests/e2e/driver)

@@ -1,41 +1,45 @@
 #!/usr/bin/env python3
-"""Lists the DLLs and functions an exe imports and fails on any that Windows 95/98 lack.
+"""Lists the DLLs and functions an exe imports and fails on any that the first Windows 95 lacks.
 
-Two lists: the imports known to exist on Windows 95 (an allow-list: anything else fails until
-someone has checked it and added it), and the ones known to be missing there (a deny-list,
-which explains the failure for the usual suspects). A full list of Windows 95's exports per DLL
-would need those DLLs, which we do not have; the allow-list is short, and each addition is a
-reviewed line.
+The exe may import only from KERNEL32, USER32, GDI32 and ADVAPI32 (shell mode starts with
+nothing else loaded; SHELL32, COMDLG32 and COMCTL32 are loaded on first use), and only functions
+of the allow-list below. With --sources, the functions the code loads on first use (LazyFunction
+and LazyProc calls) are checked against the same list; OptionalFunction lookups are the ones
+allowed to be missing, and are not.
 
-Usage: check_imports.py EXE [--report]
+The allow-list holds functions that the Win32 reference documents for the first Windows 95
+release: each entry's page in the Platform SDK reference of the MSDN Library (the 1998-2001
+editions), whose Requirements read "Windows 95/98: Requires Windows 95 or later" (not "Windows 95
+OSR2", "Windows 98" or an Internet Explorer version), together with Microsoft's TechNet white
+paper on the Win32 API differences between Windows 95, its OSR 2 and Windows NT 4.0
+(technet.microsoft.com, library/cc750195) for what the first release lacks. MSVCRT.DLL is not part of that release at all.
+Add a function only after reading its page.
+
+Usage: check_imports.py EXE [--report] [--sources SRC_DIR]
 """
+import re
 import subprocess
 import sys
+from pathlib import Path
 
-ALLOWED_DLLS = {"KERNEL32.DLL", "USER32.DLL", "GDI32.DLL", "ADVAPI32.DLL", "SHELL32.DLL",
-                "COMDLG32.DLL", "COMCTL32.DLL", "MSVCRT.DLL"}
-# Shell mode must start with only these loaded; the rest are loaded on first use.
-STARTUP_DLLS = {"KERNEL32.DLL", "USER32.DLL", "GDI32.DLL", "ADVAPI32.DLL", "MSVCRT.DLL"}
-# Every entry is a function of the Win32 API as Windows 95 first shipped it (Windows 95 SDK;
-# none is documented as needing Windows 98, NT 4.0 or Internet Explorer), or of the C library
-# in the msvcrt.dll that 95 runs. SHELL32, COMDLG32 and COMCTL32 are reached through
-# GetProcAddress only (STARTUP_DLLS below).
-KNOWN_ON_95 = {
+STARTUP_DLLS = {"KERNEL32.DLL", "USER32.DLL", "GDI32.DLL", "ADVAPI32.DLL"}
+LAZY_DLLS = {"SHELL32.DLL", "COMDLG32.DLL", "COMCTL32.DLL"}
+WINDOWS_95 = {
     "KERNEL32.DLL": """
-        CloseHandle CopyFileA CreateDirectoryA DeleteCriticalSection EnterCriticalSection
-        GetCurrentThreadId InitializeCriticalSection LeaveCriticalSection
-        SetUnhandledExceptionFilter TlsAlloc TlsFree TlsGetValue TlsSetValue VirtualProtect
-        VirtualQuery CreateFileA CreateMutexA CreateProcessA
-        DeleteFileA ExitProcess FindClose FindFirstFileA FindNextFileA FlushFileBuffers
-        FormatMessageA FreeLibrary GetCommandLineA GetCurrentDirectoryA GetCurrentProcess
-        GetCurrentProcessId GetExitCodeProcess GetFileAttributesA GetFileSize GetFullPathNameA
-        GetLastError GetLocalTime GetModuleFileNameA GetModuleHandleA GetPrivateProfileStringA
-        GetProcAddress GetProcessHeap GetStartupInfoA GetSystemDirectoryA GetTempFileNameA
+        CloseHandle CopyFileA CreateDirectoryA CreateFileA CreateMutexA CreateProcessA
+        DeleteCriticalSection DeleteFileA EnterCriticalSection ExitProcess FindClose
+        FindFirstFileA FindNextFileA FlushFileBuffers FormatMessageA FreeLibrary GetCommandLineA
+        GetCurrentDirectoryA GetCurrentProcess GetCurrentProcessId GetCurrentThreadId
+        GetExitCodeProcess GetFileAttributesA GetFileSize GetFullPathNameA GetLastError
+        GetLocalTime GetModuleFileNameA GetModuleHandleA GetPrivateProfileStringA GetProcAddress
+        GetProcessHeap GetShortPathNameA GetStartupInfoA GetSystemDirectoryA GetTempFileNameA
         GetTempPathA GetTickCount GetVersion GetVersionExA GetWindowsDirectoryA GlobalAlloc
-        GlobalFree GlobalLock GlobalMemoryStatus GlobalUnlock HeapAlloc HeapFree LoadLibraryA
-        MoveFileA MulDiv ReadFile RemoveDirectoryA SetCurrentDirectoryA SetEndOfFile
-        SetFileAttributesA SetFilePointer SetLastError Sleep WaitForSingleObject WriteFile
-        WritePrivateProfileStringA lstrcmpiA lstrcpyA lstrcpynA lstrlenA""",
+        GlobalFree GlobalLock GlobalMemoryStatus GlobalUnlock HeapAlloc HeapFree
+        InitializeCriticalSection LeaveCriticalSection LoadLibraryA MoveFileA MulDiv ReadFile
+        RemoveDirectoryA SetCurrentDirectoryA SetEndOfFile SetFileAttributesA SetFilePointer
+        SetLastError SetUnhandledExceptionFilter Sleep TlsAlloc TlsFree TlsGetValue TlsSetValue
+        VirtualProtect VirtualQuery WaitForSingleObject WriteFile WritePrivateProfileStringA
+        lstrcmpiA lstrcpyA lstrcpynA lstrlenA""",
     "USER32.DLL": """
         AdjustWindowRectEx AppendMenuA BeginPaint BringWindowToTop CallWindowProcA CheckMenuItem
         ClientToScreen CreatePopupMenu CreateWindowExA DefWindowProcA DeleteMenu DestroyIcon
@@ -44,40 +48,34 @@ KNOWN_ON_95 = {
         GetAsyncKeyState GetClassInfoA GetClassNameA GetClientRect GetCursorPos GetDC GetDlgCtrlID
         GetFocus GetForegroundWindow GetKeyState GetMenuItemCount GetMessageA GetParent GetSubMenu
         GetSysColor GetSysColorBrush GetSystemMetrics GetWindow GetWindowLongA GetWindowRect
-        GetWindowTextA GetWindowTextLengthA InflateRect InsertMenuItemA InvalidateRect
-        IsChild IsDialogMessageA IsWindow IsWindowEnabled IsWindowVisible KillTimer LoadBitmapA
+        GetWindowTextA GetWindowTextLengthA InflateRect InsertMenuItemA InvalidateRect IsChild
+        IsDialogMessageA IsWindow IsWindowEnabled IsWindowVisible KillTimer LoadBitmapA
         LoadCursorA LoadIconA LoadImageA MapWindowPoints MessageBeep MessageBoxA MoveWindow
-        OffsetRect PostMessageA PostQuitMessage PtInRect RedrawWindow RegisterClassA RegisterWindowMessageA
-        ReleaseCapture ReleaseDC ScreenToClient SendMessageA SetCapture SetCursor SetFocus
-        SetForegroundWindow SetRect SetTimer SetWindowLongA SetWindowPos SetWindowTextA ShowWindow
-        SystemParametersInfoA TrackPopupMenu TranslateMessage UnionRect UpdateWindow
-        WindowFromPoint wsprintfA""",
+        OffsetRect PostMessageA PostQuitMessage PtInRect RedrawWindow RegisterClassA
+        RegisterWindowMessageA ReleaseCapture ReleaseDC ScreenToClient SendMessageA SetCapture
+        SetCursor SetFocus SetForegroundWindow SetRect SetTimer SetWindowLongA SetWindowPos
+        SetWindowTextA ShowWindow SystemParametersInfoA TrackPopupMenu TranslateMessage UnionRect
+        UpdateWindow WindowFromPoint wsprintfA""",
     "GDI32.DLL": """
-        BitBlt CreateBitmap CreateCompatibleBitmap CreateCompatibleDC CreateFontA CreateFontIndirectA CreatePen
-        CreateSolidBrush DeleteDC DeleteObject ExtTextOutA GetDeviceCaps GetObjectA GetPixel GetStockObject
-        GetTextExtentPoint32A GetTextMetricsA LineTo MoveToEx PatBlt Rectangle SelectObject
-        SetBkColor SetBkMode SetPixel SetTextColor StretchBlt TextOutA""",
+        BitBlt CreateBitmap CreateCompatibleBitmap CreateCompatibleDC CreateFontA
+        CreateFontIndirectA CreatePen CreateSolidBrush DeleteDC DeleteObject ExtTextOutA
+        GetDeviceCaps GetObjectA GetPixel GetStockObject GetTextExtentPoint32A GetTextMetricsA
+        LineTo MoveToEx PatBlt Rectangle SelectObject SetBkColor SetBkMode SetPixel SetTextColor
+        StretchBlt TextOutA""",
     "ADVAPI32.DLL": """
         RegCloseKey RegCreateKeyExA RegDeleteKeyA RegDeleteValueA RegEnumKeyExA RegEnumValueA
         RegOpenKeyExA RegQueryValueExA RegSetValueExA""",
-    "MSVCRT.DLL": """
-        abort calloc free malloc memchr memcmp memcpy memmove memset realloc strchr strcmp strlen
-        strncmp strrchr strtod strtol strtoul""",
+    "SHELL32.DLL": """
+        FindExecutableA SHBrowseForFolderA SHGetMalloc SHGetPathFromIDListA ShellExecuteA
+        Shell_NotifyIconA""",
+    "COMDLG32.DLL": "CommDlgExtendedError GetOpenFileNameA",
+    "COMCTL32.DLL": "InitCommonControls",
 }
-KNOWN_ON_95 = {dll: set(names.split()) for dll, names in KNOWN_ON_95.items()}
-
-FORBIDDEN = {
-    "KERNEL32.DLL": {"IsDebuggerPresent", "AddVectoredExceptionHandler",
-                     "RemoveVectoredExceptionHandler", "GetTickCount64", "TryEnterCriticalSection",
-                     "GetHandleInformation", "InitializeCriticalSectionEx", "GetFileSizeEx",
-                     "SetFilePointerEx", "GlobalMemoryStatusEx", "MoveFileExA", "MoveFileExW",
-                     "ReplaceFileA", "ReplaceFileW", "IsProcessorFeaturePresent"},
-    "COMCTL32.DLL": {"InitCommonControlsEx"},
-}
-FORBIDDEN_PARTS = ("SRW", "ConditionVariable", "Fls", "InitOnce", "GetModuleHandleEx")
+WINDOWS_95 = {dll: set(names.split()) for dll, names in WINDOWS_95.items()}
 
 
 def imports(exe):
+    """{DLL name in capitals: [function, ...]} from objdump's import table."""
     out = subprocess.run(["i686-w64-mingw32-objdump", "-p", exe], check=True,
                          capture_output=True, text=True).stdout
     table, dll = {}, None
@@ -93,32 +91,46 @@ def imports(exe):
     return table
 
 
-def problems(table):
+def lazy_lookups(src):
+    """{DLL: {function, ...}} that the sources load on first use."""
+    found = {}
+    call = re.compile(r'\bLazy(?:Function<[^;]*?>|Proc)\(\s*"([^"]+)"\s*,\s*"([^"]+)"')
+    for path in sorted(Path(src).rglob("*.cpp")):
+        for dll, name in call.findall(path.read_text(errors="replace")):
+            found.setdefault(dll.upper(), set()).add(name)
+    return found
+
+
+def problems(table, lazy=None):
     found = []
     for dll, names in table.items():
-        if dll not in ALLOWED_DLLS:
-            found.append(f"{dll}: not a DLL that Windows 95/98 ship")
-        if dll not in STARTUP_DLLS:
+        if dll == "MSVCRT.DLL":
+            found.append(f"{dll}: not part of the first Windows 95 release; the exe does not load there")
+        elif dll in LAZY_DLLS:
             found.append(f"{dll}: imported directly; shell mode must load it on first use only")
+        elif dll not in STARTUP_DLLS:
+            found.append(f"{dll}: not a DLL that the first Windows 95 ships")
         for name in names:
-            if name in FORBIDDEN.get(dll, ()) or any(p in name for p in FORBIDDEN_PARTS):
-                found.append(f"{dll}!{name}: absent from Windows 95/98")
-            if dll == "MSVCRT.DLL" and (name.endswith("_s") or "64" in name or name in (
-                    "___lc_codepage_func", "___mb_cur_max_func")):
-                found.append(f"{dll}!{name}: absent from the Windows 95/98 msvcrt")
-            if dll in ALLOWED_DLLS and name not in KNOWN_ON_95.get(dll, ()):
-                found.append(f"{dll}!{name}: not known to exist on Windows 95; check it, then "
-                             "add it to KNOWN_ON_95 in tools/check_imports.py")
+            if dll in WINDOWS_95 and name not in WINDOWS_95[dll]:
+                found.append(f"{dll}!{name}: not documented for the first Windows 95; read its "
+                             "page, then add it to WINDOWS_95 in tools/check_imports.py")
+    for dll, names in (lazy or {}).items():
+        for name in sorted(names):
+            if name not in WINDOWS_95.get(dll, ()):
+                found.append(f"{dll}!{name} (loaded on first use): not documented for the first "
+                             "Windows 95; look it up with OptionalFunction and do without it")
     return found
 
 
 def main():
-    exe = sys.argv[1]
+    args = sys.argv[1:]
+    exe = args[0]
     table = imports(exe)
-    if "--report" in sys.argv:
+    lazy = lazy_lookups(args[args.index("--sources") + 1]) if "--sources" in args else None
+    if "--report" in args:
         for dll in sorted(table):
             print(f"{dll} ({len(table[dll])}): {' '.join(sorted(table[dll]))}")
-    found = problems(table)
+    found = problems(table, lazy)
     for p in found:
         print("import problem:", p)
     if not table:

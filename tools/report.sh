@@ -24,13 +24,14 @@ echo "Instructions (none may be newer than the Pentium):"
 python3 tools/check_instructions.py "$exe" | tail -n 20 | sed 's/^/  /' || true
 echo
 echo "Imports:"
-python3 tools/check_imports.py "$exe" --report | sed 's/^/  /'
+python3 tools/check_imports.py "$exe" --report --sources src | sed 's/^/  /'
 echo
 cat <<'NOTE'
-The exe links none of MinGW's start-up files, libstdc++ or libgcc (src/runtime stands in for
-them), so every import above comes from SwiftDash's own code and src/runtime. Everything newer
-than Windows 95 (MoveFileExA, GlobalMemoryStatusEx, RegisterServiceProcess's absence on NT,
-SHELL32, COMDLG32 and COMCTL32 functions) is reached through GetProcAddress.
+The exe links none of MinGW's start-up files, libstdc++, libgcc or MSVCRT.DLL (src/runtime
+stands in for them), so every import above comes from SwiftDash's own code and src/runtime.
+SHELL32, COMDLG32 and COMCTL32 are loaded on first use, and what Windows 95 may lack
+(MoveFileExA, GlobalMemoryStatusEx, RegisterServiceProcess's absence on NT) is looked up
+with GetProcAddress.
 NOTE
 
 if [ "${1:-}" = "--fresh-clone" ]; then

@@ -11,11 +11,6 @@ ini=$prefix/drive_c/windows/system.ini
 logs=$(dirname "$prefix")/logs
 mkdir -p "$logs"
 
-# The first shell line of the [boot] section, as Windows reads it.
-shell_line() {
-    awk 'BEGIN{IGNORECASE=1} /^\[/{boot=(tolower($0) ~ /^\[boot\]/)} boot && /^shell=/{sub(/\r$/,""); sub(/^[^=]*=/,""); print; exit}' "$ini"
-}
-
 # How the last session ended, from the relay log: 0 log-off, 1 shut-down, 2 restart.
 session_end() {
     grep -ho 'Call user32.ExitWindowsEx([0-9a-f]*' "$logs"/logon-"$1"-*.log 2>/dev/null \
@@ -36,10 +31,8 @@ use_desktop() {
 n=0
 while true; do
     n=$((n + 1))
-    shell=$(shell_line)
-    name=$(basename "${shell//\\//}")
-    name=${name%.*}
-    echo "log-on $n: shell=$shell"
+    name=$(sd_logon_shell "$ini")
+    echo "log-on $n: shell=$name"
     echo "$n" > "$logs/current"
     if [ "${name,,}" = "explorer" ] || [ -z "$name" ]; then
         # The normal shell's side: Wine's desktop with its taskbar, and SwiftDash beside it in

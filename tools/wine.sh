@@ -115,6 +115,16 @@ sd_new_prefix() {  # sd_new_prefix DEST
     done
 }
 
+# The program a log-on starts: the base name of the first shell line of system.ini's [boot]
+# section, folder and extension dropped, as Windows reads it (a short name such as SWIF~G5Q
+# included); the shell is then C:\windows\NAME.exe. Empty without a shell line.
+sd_logon_shell() {  # sd_logon_shell SYSTEM_INI
+    local shell
+    shell=$(awk 'BEGIN{IGNORECASE=1} /^\[/{boot=(tolower($0) ~ /^\[boot\]/)} boot && /^shell=/{sub(/\r$/,""); sub(/^[^=]*=/,""); print; exit}' "$1")
+    shell=$(basename "${shell//\\//}" 2>/dev/null)
+    echo "${shell%.*}"
+}
+
 # A display: the user's own, or a private Xvfb. Prints the DISPLAY value to use.
 sd_start_xvfb() {  # sd_start_xvfb PIDFILE
     local n

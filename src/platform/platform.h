@@ -49,6 +49,8 @@ public:
     virtual std::string ExecutableDirectory() = 0;
     // File name of the running exe without folder and extension.
     virtual std::string ExecutableBaseName() = 0;
+    // The same from the exe's short (8.3) path; the long one where the system gives no short one.
+    virtual std::string ExecutableShortBaseName() = 0;
     // The command line after the program's own name, without the blanks around it.
     virtual std::string CommandLineArguments() = 0;
     // True when another shell or tray instance runs; marks this one as running when it is not.

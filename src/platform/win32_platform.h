@@ -24,6 +24,7 @@ public:
 
     std::string ExecutableDirectory() override;
     std::string ExecutableBaseName() override;
+    std::string ExecutableShortBaseName() override;
     std::string CommandLineArguments() override;
     bool AnotherInstanceRunning() override;
     void SetServiceProcess(bool registered) override;

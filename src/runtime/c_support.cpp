@@ -2,9 +2,6 @@
 // the Pentium Pro), written for the 486/Pentium and checked by tests/win32/runtime_test.cpp.
 #include <cstdint>
 
-// msvcrt's own strtod; the headers send strtod to MinGW's.
-extern "C" double MsvcrtStrtod(const char*, char**) __asm__("_strtod");
-
 namespace {
 
 struct Quotient {
@@ -78,7 +75,4 @@ double fmod(double x, double y) {
             : "ax", "cc");
     return r;
 }
-
-// The one caller hands over a plain decimal (sign, digits, point, exponent) already checked.
-double __mingw_strtod(const char* text, char** end) { return MsvcrtStrtod(text, end); }
 }

@@ -42,7 +42,7 @@ bool RunSessionCommand(Program& program, SessionCommandId id) {
         case ShellChoice::Self:
             // A new stay in shell mode: starts that failed before it no longer count.
             ForgetUnfinishedStarts(program.platform);
-            SetShell(program, program.vars.ExeName);
+            SetShell(program, ShellLineName(program));
             break;
     }
     if (command.end)

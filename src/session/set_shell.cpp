@@ -17,6 +17,11 @@ void RecoverShellFile(Platform& platform, const ShellFiles& files) {
         platform.RenameFile(files.backup, files.ini);
 }
 
+std::string ShellLineName(Program& program) {
+    if (IsValidShortBaseName(program.vars.ExeName)) return program.vars.ExeName;
+    return program.platform.ExecutableShortBaseName();
+}
+
 namespace {
 
 // Windows 95/98 have no atomic replace: keep the old file under the backup name until the

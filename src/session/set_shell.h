@@ -19,6 +19,10 @@ ShellFiles ShellFilesIn(const std::string& programDir);
 // name for RecoverShellFile. Shows the missing-file box when system.ini cannot be read.
 void SetShell(Program& program, const std::string& value);
 
+// The name that enters shell mode on the shell= line: ExeName as it is when it is a valid 8.3
+// base name, else the exe's short name, which the 16-bit loader of Windows 95/98 can start.
+std::string ShellLineName(Program& program);
+
 // Finishes a replace that was cut short: puts the backup back when system.ini is missing,
 // and drops a backup that a finished replace left behind.
 void RecoverShellFile(Platform& platform, const ShellFiles& files);

@@ -8,6 +8,17 @@ bool IsShellLine(std::string_view line) {
     return head == "shell" || head == "Shell";
 }
 
+bool IsValidShortBaseName(std::string_view name) {
+    if (name.empty() || name.size() > 8) return false;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x21 || byte == 0x7F) return false;
+        for (const char bad : std::string_view("\"*+,./:;<=>?[\\]|"))
+            if (c == bad) return false;
+    }
+    return true;
+}
+
 std::string RewriteShellLines(std::string_view content, std::string_view value) {
     std::string out;
     out.reserve(content.size() + value.size() * 2 + 16);

@@ -95,6 +95,15 @@ class Prefix:
             self.window("SwiftDash", "SwiftDashMain")
         return proc
 
+    def log_on(self):
+        """What the run command's next log-on does: reads the shell line (tools/wine.sh) and
+        starts the program it names, or none for Explorer; returns the name and the process."""
+        name = subprocess.run(["bash", "-c", f'. "{ROOT}/tools/wine.sh" && sd_logon_shell "$1"', "-", self.ini],
+                              check=True, capture_output=True, text=True).stdout.strip()
+        if name.lower() == "explorer":
+            return name, None
+        return name, self.start(exe=f"C:\\windows\\{name}.exe")
+
     def place(self, path, data):
         """A file of these bytes at a path of the prefix's C: drive."""
         target = Path(self.path, "drive_c", *path[3:].split("\\"))

@@ -1,7 +1,9 @@
 """Shell mode as a user meets it: the first run, the main window, its buttons and double-click,
 leaving through the Exit dialog, and the crash-loop guard, with real mouse and keyboard events."""
+import shutil
 import subprocess
 import time
+from pathlib import Path
 
 from sdwine import LOADER, PrefixTest, box_icon, eventually, relay_calls
 
@@ -57,18 +59,32 @@ class ShellMode(PrefixTest):
         eventually(lambda: int(self.main()["style"], 16) & WS_MINIMIZE, what="minimized")
         self.assertIsNone(proc.poll())
 
-    def test_enter_in_the_exit_dialog_returns_to_windows(self):
-        # Each other option's command is shown in-process; the opening choice is the one taken here.
+    def test_switch_writes_a_name_the_16_bit_loader_can_start_the_log_on_starts_it_and_enter_returns(self):
+        # SwiftDash is nine letters: the line gets the exe's short name; SWD stays as it is.
+        # Each other option of the Exit dialog is shown in-process; the opening one is taken here.
         p = self.prefix
-        proc = p.start_shell()
+        shutil.copy(Path(p.windows, "SwiftDash.exe"), Path(p.windows, "SWD.EXE"))
+        for exe in ("SWD.EXE", "SwiftDash.exe"):
+            p.set_settings(Version="130", DisableSwitchMessage="1")
+            proc = p.start("switch", exe=f"C:\\windows\\{exe}")
+            proc.wait(timeout=60)
+            p.session_ended()
+            self.assertEqual(relay_calls(proc, "user32.ExitWindowsEx"), ["00000000,00000001"])  # log off
+            name, shell = p.log_on()
+            self.assertEqual(p.ini.read_bytes(), p.original_ini.replace(b"shell=Explorer.exe", b"shell=" + name.encode()))
+            self.assertRegex(name, "^SWD$" if exe == "SWD.EXE" else "^[A-Z0-9_]{1,7}~[A-Z0-9_~]{1,6}$")
+            self.assertLessEqual(len(name), 8)
+            self.main()  # shell mode, started from the line
+        p.screenshot("logged-on-from-the-short-name")
         p.click_at(7 + 217, 7 + 8)  # the close button
         p.window("Exit SwiftDash")
         p.screenshot("exit-dialog")
         p.xdotool("key", "Return")
-        proc.wait(timeout=60)
+        shell.wait(timeout=60)
         p.session_ended()
-        self.assertEqual(relay_calls(proc, "user32.ExitWindowsEx"), ["00000000,00000001"])  # log off
+        self.assertEqual(relay_calls(shell, "user32.ExitWindowsEx"), ["00000000,00000001"])  # log off
         self.assertEqual(p.ini.read_bytes(), p.original_ini.replace(*BACK_TO_EXPLORER))
+        self.assertEqual(p.log_on(), ("explorer", None))
         self.assertEqual(p.setting("UnfinishedShellStarts"), "0")  # an orderly end
 
     def test_a_log_off_clears_the_guards_count_and_two_starts_killed_early_give_explorer_back(self):

@@ -44,7 +44,7 @@ class Tray(PrefixTest):
         p.driver("click", "Welcome to Swiftdash", "OK")  # the first switch explains itself
         self.proc.wait(timeout=60)
         self.assertEqual(box_icon(self.proc, "first time you are switching"), 0x40)  # MB_ICONINFORMATION
-        self.assertIn(b"shell=SwiftDash\r\n", p.ini.read_bytes())
+        self.assertRegex(p.ini.read_bytes(), rb"\nshell=[A-Z0-9_]{1,7}~[A-Z0-9_~]{1,6}\r\n")  # the short name
         self.assertEqual(relay_calls(self.proc, "user32.ExitWindowsEx"), ["00000000,00000001"])  # log off
         self.assertEqual(self.notify_calls(), [NIM_ADD, NIM_ADD, NIM_DELETE])
 

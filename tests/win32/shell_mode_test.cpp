@@ -66,7 +66,7 @@ TEST_F(ExitDialog, OkRunsTheSelectedOptionsCommand) {
     const struct { const char* option; MsgAnswer answer; const char* shell; std::vector<std::string> log; } cases[] = {
         {"optCloseSwiftDash", MsgAnswer::No, "Explorer.exe", {"Message SwiftDash"}},  // asked: no more
         {"optCloseSwiftDash", MsgAnswer::Yes, "explorer.exe", {"Message SwiftDash", quit[0], quit[1]}},
-        {"optRestartInSwiftDashMode", MsgAnswer::Yes, "SwiftDash", {"EndSession 2", quit[0], quit[1]}},
+        {"optRestartInSwiftDashMode", MsgAnswer::Yes, "SWIFTD~1", {"EndSession 2", quit[0], quit[1]}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.shell);

@@ -29,6 +29,7 @@ public:
 
     std::string ExecutableDirectory() override { return exeDir; }
     std::string ExecutableBaseName() override { return "SwiftDash"; }
+    std::string ExecutableShortBaseName() override { return "SWIFTD~1"; }
     std::string CommandLineArguments() override { return arguments; }
     bool AnotherInstanceRunning() override { return false; }
     void SetServiceProcess(bool on) override { Record(on ? "ServiceProcess 1" : "ServiceProcess 0"); }

@@ -48,7 +48,7 @@ TEST(TrayMenu, EntriesByKeyboardTouchSystemIniOnlyWhenTheySwitch) {
         std::vector<std::string> log = cases[i].log;
         if (!log.empty()) log.insert(log.end(), {"TrayDelete 1", "ServiceProcess 0", "EndProcess"});
         EXPECT_EQ(f.platform.log, log);
-        EXPECT_EQ(f.folder.Read("system.ini"), cases[i].switches ? "[boot]\r\nshell=SwiftDash\r\n" : boot);
+        EXPECT_EQ(f.folder.Read("system.ini"), cases[i].switches ? "[boot]\r\nshell=SWIFTD~1\r\n" : boot);
     }
 }
 

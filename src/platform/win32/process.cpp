@@ -25,6 +25,14 @@ std::string ModulePath() {
     return std::string(path, length);
 }
 
+std::string BaseNameOf(std::string path) {
+    const std::size_t slash = path.find_last_of("\\/");
+    if (slash != std::string::npos) path.erase(0, slash + 1);
+    const std::size_t dot = path.rfind('.');
+    if (dot != std::string::npos) path.erase(dot);
+    return path;
+}
+
 }  // namespace
 
 std::string Win32Platform::ExecutableDirectory() {
@@ -33,13 +41,13 @@ std::string Win32Platform::ExecutableDirectory() {
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
-std::string Win32Platform::ExecutableBaseName() {
-    std::string name = ModulePath();
-    const std::size_t slash = name.find_last_of("\\/");
-    if (slash != std::string::npos) name.erase(0, slash + 1);
-    const std::size_t dot = name.rfind('.');
-    if (dot != std::string::npos) name.erase(dot);
-    return name;
+std::string Win32Platform::ExecutableBaseName() { return BaseNameOf(ModulePath()); }
+
+std::string Win32Platform::ExecutableShortBaseName() {
+    const std::string path = ModulePath();
+    char shortPath[MAX_PATH + 1] = {};
+    const DWORD length = GetShortPathNameA(path.c_str(), shortPath, MAX_PATH);
+    return BaseNameOf(length > 0 && length <= MAX_PATH ? std::string(shortPath, length) : path);
 }
 
 std::string Win32Platform::CommandLineArguments() {
