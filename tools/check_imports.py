@@ -28,7 +28,8 @@ KNOWN_ON_95 = {
         VirtualQuery CreateFileA CreateMutexA CreateProcessA
         DeleteFileA ExitProcess FindClose FindFirstFileA FindNextFileA FlushFileBuffers
         FormatMessageA FreeLibrary GetCommandLineA GetCurrentDirectoryA GetCurrentProcess
-        GetCurrentProcessId GetExitCodeProcess GetFileAttributesA GetFileSize GetFullPathNameA
+        GetCurrentProcessId GetEnvironmentVariableA GetExitCodeProcess GetFileAttributesA GetFileSize
+        GetFullPathNameA
         GetLastError GetLocalTime GetModuleFileNameA GetModuleHandleA GetPrivateProfileStringA
         GetProcAddress GetProcessHeap GetStartupInfoA GetSystemDirectoryA GetTempFileNameA
         GetTempPathA GetTickCount GetVersion GetVersionExA GetWindowsDirectoryA GlobalAlloc

@@ -97,7 +97,8 @@ inline constexpr BrowseButton kBrowseButtons[] = {
 };
 
 inline constexpr const char* kProgramsFilter = "Programs|*.exe; *.com; *.bat|All Files|*.*";
-// OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER
-inline constexpr unsigned kProgramsFlags = 0x81804;
+// OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER, and
+// OFN_NODEREFERENCELINKS: a picked shortcut is kept as itself, arguments and folder with it.
+inline constexpr unsigned kProgramsFlags = 0x181804;
 
 }  // namespace sd
