@@ -12,14 +12,16 @@ bool EndsWithNoCase(std::string_view text, std::string_view lowerTail) {
     if (text.size() < lowerTail.size()) return false;
     text.remove_prefix(text.size() - lowerTail.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] + ('a' - 'A')) : text[i];
-        if (c != lowerTail[i]) return false;
+        const char c = text[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != lowerTail[i]) return false;
     }
     return true;
 }
 
 bool IsBatch(std::string_view file) { return EndsWithNoCase(file, ".bat"); }
-bool IsShortcut(std::string_view file) { return EndsWithNoCase(file, ".lnk") || EndsWithNoCase(file, ".pif"); }
+bool IsShortcut(std::string_view file) {
+    return EndsWithNoCase(file, ".lnk") || EndsWithNoCase(file, ".pif");
+}
 bool IsProgramImage(std::string_view file) {
     return EndsWithNoCase(file, ".exe") || EndsWithNoCase(file, ".com") || IsBatch(file);
 }
@@ -71,7 +73,8 @@ bool SplitProgram(std::string_view text, StartFacts& facts, Named& named) {
         return separated && TakesArguments(program) && take(program, rest);
     }
     std::size_t missing = std::string_view::npos;
-    for (std::size_t blank = text.find(' '); blank != std::string_view::npos; blank = text.find(' ', blank + 1)) {
+    for (std::size_t blank = text.find(' '); blank != std::string_view::npos;
+         blank = text.find(' ', blank + 1)) {
         const std::string_view program = text.substr(0, blank);
         if (!TakesArguments(program)) continue;
         if (facts.FileExists(std::string(program))) return take(program, text.substr(blank + 1));

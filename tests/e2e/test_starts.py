@@ -70,6 +70,7 @@ class Starts(PrefixTest):
                       StartUpItem2=deep, DoubleClickOnMainWindow="5", DoubleClickOpenFile=f"{MARKER} {tail}")
         for link in ("Gone", "Noise"):
             self.assertIn(rf"File C:\Games\Links\{link}.lnk not found", p.message_box("SwiftDash"))
+            p.screenshot("shortcut-" + link.lower())
             p.driver("click", "SwiftDash", "OK")
             self.assertTrue(p.gone("SwiftDash", "#32770"))
         self.assertEqual(p.marker_runs(deep, 1)[0][:2], (deep.rsplit("\\", 1)[0], SW_SHOWNORMAL))
