@@ -56,9 +56,10 @@ struct Named {
     std::string arguments;
 };
 
-// A program named exactly at the head of the text, then a blank and its arguments. Unquoted,
-// the first head that exists counts, so a blank in a folder's name never splits it wrongly;
-// when none exists, the first program name, so that the failure names it.
+// A program named exactly at the head of the text, then a blank and its arguments; or a
+// quoted name alone. Unquoted, the first head that exists counts, so a blank in a folder's
+// name never splits it wrongly; when none exists, the first program name, so that the
+// failure names it.
 bool SplitProgram(std::string_view text, StartFacts& facts, Named& named) {
     const auto take = [&](std::string_view program, std::string_view rest) {
         named = {std::string(program), std::string(WithoutLeadingBlanks(rest))};
@@ -70,7 +71,9 @@ bool SplitProgram(std::string_view text, StartFacts& facts, Named& named) {
         const std::string_view program = text.substr(1, close - 1);
         const std::string_view rest = text.substr(close + 1);
         const bool separated = rest.empty() || kBlanks.find(rest.front()) != std::string_view::npos;
-        return separated && TakesArguments(program) && take(program, rest);
+        // Quoted alone, any file is itself; only a program takes arguments.
+        const bool alone = WithoutLeadingBlanks(rest).empty();
+        return separated && (alone || TakesArguments(program)) && take(program, rest);
     }
     std::size_t missing = std::string_view::npos;
     for (std::size_t blank = text.find(' '); blank != std::string_view::npos;

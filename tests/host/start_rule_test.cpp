@@ -67,7 +67,13 @@ TEST(StartRule, EachTextStartsExactlyItsProgramInItsFolder) {
          "C:\\Program Files\\Word\\word.exe C:\\My Docs\\a b.doc"},
         {"C:\\My Docs\\a.exe b.txt", "", StartWay::Program, "", "notepad \"C:\\My Docs\\a.exe b.txt\"",
          "C:\\My Docs", "notepad C:\\My Docs\\a.exe b.txt"},
+        {"\"C:\\My Docs\\a.exe b.txt\" ", "", StartWay::Program, "", "notepad \"C:\\My Docs\\a.exe b.txt\"",
+         "C:\\My Docs", "notepad C:\\My Docs\\a.exe b.txt"},
         {"exe", "", StartWay::Program, "", "notepad exe", "", "notepad exe"},
+        // Shortcuts go to the shell (here: file, arguments, folder), a .pif with what follows.
+        {"C:\\Menu\\Star.LNK", "", StartWay::Shell, "C:\\Menu\\Star.LNK", "", "C:\\Menu", "C:\\Menu\\Star.LNK"},
+        {"C:\\GAMES\\DOOM.PIF -warp 1", "", StartWay::Shell, "C:\\GAMES\\DOOM.PIF", "-warp 1", "C:\\GAMES",
+         "C:\\GAMES\\DOOM.PIF -warp 1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.substr(0, 60));
@@ -75,28 +81,11 @@ TEST(StartRule, EachTextStartsExactlyItsProgramInItsFolder) {
         machine.interpreter = c.interpreter;
         const StartPlan plan = PlanStart(c.text, machine);
         EXPECT_EQ(plan.way, c.way);
-        EXPECT_EQ(plan.program.application, c.app);
-        EXPECT_EQ(plan.program.commandLine, c.line);
-        EXPECT_EQ(plan.program.folder, c.folder);
+        const bool shell = plan.way == StartWay::Shell;
+        EXPECT_EQ(shell ? plan.shell.file : plan.program.application, c.app);
+        EXPECT_EQ(shell ? plan.shell.arguments : plan.program.commandLine, c.line);
+        EXPECT_EQ(shell ? plan.shell.folder : plan.program.folder, c.folder);
         EXPECT_EQ(plan.told, c.told);
-    }
-}
-
-// Shortcuts go to the shell whole, a .pif with what follows it, from their own folder.
-TEST(StartRule, ShortcutsGoToTheShell) {
-    const struct { const char *text, *file, *arguments, *folder; } cases[] = {
-        {"C:\\Menu\\Star.LNK", "C:\\Menu\\Star.LNK", "", "C:\\Menu"},
-        {"C:\\GAMES\\DOOM.PIF -warp 1", "C:\\GAMES\\DOOM.PIF", "-warp 1", "C:\\GAMES"},
-        {"\"C:\\GAMES\\DOOM.PIF\"", "C:\\GAMES\\DOOM.PIF", "", "C:\\GAMES"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        Machine machine;
-        const StartPlan plan = PlanStart(c.text, machine);
-        EXPECT_EQ(plan.way, StartWay::Shell);
-        EXPECT_EQ(plan.shell.file, c.file);
-        EXPECT_EQ(plan.shell.arguments, c.arguments);
-        EXPECT_EQ(plan.shell.folder, c.folder);
     }
 }
 
