@@ -510,11 +510,16 @@ def report(results, failures, args):
     return "\n".join(lines) + "\n"
 
 
+def runs_head(title, runs):
+    """The runs that did not fail, and a report's first lines: the title, the count, failures."""
+    good = [r for r in runs if "failed" not in r]
+    lines = ["", f"{title} ({len(good)} of {len(runs)} runs; medians):"]
+    return good, lines + [f"failed: {r['failed']}" for r in runs if "failed" in r]
+
+
 def menu_report(runs):
     """Medians over the menu runs; the stages in the order they happen."""
-    good = [r for r in runs if "failed" not in r]
-    lines = ["", f"Menus in shell mode ({len(good)} of {len(runs)} runs; medians):"]
-    lines += [f"failed: {r['failed']}" for r in runs if "failed" in r]
+    good, lines = runs_head("Menus in shell mode", runs)
     if not good:
         return "\n".join(lines) + "\n"
     lines.append(f"  right press to the menu on screen: {statistics.median(r['menu_ms'] for r in good):.0f} ms")
@@ -546,9 +551,7 @@ def tray_report(tray, shell):
 
 def shortcut_report(runs):
     """Medians over the runs of the first shortcut start, and the ratio after/before."""
-    good = [r for r in runs if "failed" not in r]
-    lines = ["", f"First shortcut start in shell mode, SHELL32 loaded by it ({len(good)} of {len(runs)} runs; medians):"]
-    lines += [f"failed: {r['failed']}" for r in runs if "failed" in r]
+    good, lines = runs_head("First shortcut start in shell mode, SHELL32 loaded by it", runs)
     if not good:
         return "\n".join(lines) + "\n"
     lines.append(f"  double-click to the program's window on screen: "

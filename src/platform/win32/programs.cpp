@@ -38,8 +38,8 @@ bool Win32Platform::OpenWithShell(const ShellOpen& open) {
     auto shellExecute = LazyFunction<Fn>("SHELL32.DLL", "ShellExecuteA");
     if (!shellExecute) return false;
     const char* arguments = open.arguments.empty() ? nullptr : open.arguments.c_str();
-    const auto result = reinterpret_cast<INT_PTR>(
-        shellExecute(nullptr, "open", open.file.c_str(), arguments, StartFolder(open.folder), SW_SHOWNORMAL));
+    const auto result = reinterpret_cast<INT_PTR>(shellExecute(
+        nullptr, "open", open.file.c_str(), arguments, StartFolder(open.folder), SW_SHOWNORMAL));
     return result > 32;
 }
 
