@@ -30,7 +30,7 @@ WINDOWS_95 = {
         DeleteCriticalSection DeleteFileA EnterCriticalSection ExitProcess FindClose
         FindFirstFileA FindNextFileA FlushFileBuffers FormatMessageA FreeLibrary GetCommandLineA
         GetCurrentDirectoryA GetCurrentProcess GetCurrentProcessId GetCurrentThreadId
-        GetExitCodeProcess GetFileAttributesA GetFileSize GetFullPathNameA GetLastError
+        GetEnvironmentVariableA GetExitCodeProcess GetFileAttributesA GetFileSize GetFullPathNameA GetLastError
         GetLocalTime GetModuleFileNameA GetModuleHandleA GetPrivateProfileStringA GetProcAddress
         GetProcessHeap GetShortPathNameA GetStartupInfoA GetSystemDirectoryA GetTempFileNameA
         GetTempPathA GetTickCount GetVersion GetVersionExA GetWindowsDirectoryA GlobalAlloc

@@ -6,13 +6,16 @@
 
 #include "menus/frm_menu.h"
 #include "session/open_file.h"
+#include "session/start_rule.h"
 #include "session/session_commands.h"
 
 namespace sd {
 
 namespace {
 
-constexpr DWORD kFileCommandFlags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_LONGNAMES;
+// A picked shortcut comes back as itself, so that it starts with its own arguments and folder.
+constexpr DWORD kFileCommandFlags =
+    OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_LONGNAMES | OFN_NODEREFERENCELINKS;
 constexpr const char* kProgramFilter = "Program Files|*.exe; *.com; *.bat|All Files|*.*";
 
 }  // namespace

@@ -25,11 +25,20 @@ struct MemoryStatus {
     std::uint64_t availPhys = 0;   // bytes
 };
 
-// A program to start: the exact file to run, and the command line it receives.
+// A program to start: the exact file to run, the command line it receives, where it runs.
 struct ProgramStart {
     std::string application;  // the file itself, never searched for; empty: the system finds
                               // the command line's first word the way it finds programs
     std::string commandLine;  // the program's own name first, then its arguments
+    std::string folder;       // its current folder; empty or missing: the system's choice
+};
+
+// A file for the shell to open as Explorer does: a shortcut runs its target with the
+// shortcut's own arguments, "Start in" folder and Run state.
+struct ShellOpen {
+    std::string file;
+    std::string arguments;  // passed after whatever the file itself names; may be empty
+    std::string folder;     // the default folder; a shortcut's own "Start in" comes first
 };
 
 struct BrowseFileRequest {
@@ -79,8 +88,13 @@ public:
     // Starts a program in a normal, activated window without waiting; false if it did not start
     // (an application path of MAX_PATH characters or more never starts).
     virtual bool StartProgram(const ProgramStart& start) = 0;
+    // The shell's open verb on a file (SHELL32 is loaded at the first call); false when the
+    // shell could not start it (a path of MAX_PATH characters or more never starts).
+    virtual bool OpenWithShell(const ShellOpen& open) = 0;
     // The program registered to open a document, or empty (also for a name too long to look up).
     virtual std::string FindAssociatedProgram(const std::string& file) = 0;
+    // The command interpreter that runs batch files (COMSPEC), or empty when none is named.
+    virtual std::string CommandInterpreter() = 0;
 
     // --- Files ---
     virtual bool FileExists(const std::string& path) = 0;    // a file, not a folder

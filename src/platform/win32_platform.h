@@ -39,7 +39,9 @@ public:
     std::string BrowseForFolder(WindowHandle owner, const std::string& title) override;
 
     bool StartProgram(const ProgramStart& start) override;
+    bool OpenWithShell(const ShellOpen& open) override;
     std::string FindAssociatedProgram(const std::string& file) override;
+    std::string CommandInterpreter() override;
 
     bool FileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;
@@ -65,6 +67,9 @@ public:
     bool IsWin9x() const;
 
 private:
+    // A start's folder as the system takes it: null (the system's choice) when it is missing.
+    const char* StartFolder(const std::string& folder);
+
     Win32PlatformOptions options_;
     void* instanceMutex_ = nullptr;
 };

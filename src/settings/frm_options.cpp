@@ -118,9 +118,10 @@ void frmOptions::Browse_Click(const BrowseButton& browse) {
     // The browser belongs to this dialog, so that the activation comes back here when it
     // closes (the main window may be hidden) and the dialog waits for it.
     const HWND dialog = hwnd_;
+    const unsigned flags = kProgramsFlags | (browse.keepShortcut ? kKeepShortcutFlag : 0);
     const std::string chosen =
         browse.folder ? platform.BrowseForFolder(dialog, kFolderTitle)
-                      : platform.BrowseForFile(dialog, {"Browse", kProgramsFlags, kProgramsFilter,
+                      : platform.BrowseForFile(dialog, {"Browse", flags, kProgramsFilter,
                                                         Text(browse.textBox), ""});
     // A message from outside may still have closed it meanwhile.
     if (chosen.empty() || hwnd_ != dialog) return;

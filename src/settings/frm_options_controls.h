@@ -82,22 +82,25 @@ inline constexpr const char* kDoubleClickOptions[] = {
 struct BrowseButton {
     const char* button;
     const char* textBox;
-    bool folder;  // the folder browser; otherwise the Open dialog for a program
+    bool folder;        // the folder browser; otherwise the Open dialog for a program
+    bool keepShortcut;  // a picked shortcut stays itself, to start with its own arguments and
+                        // folder; the Explorer path wants the program a shortcut names
 };
 
 inline constexpr BrowseButton kBrowseButtons[] = {
-    {"cmdBrowseStartUpItem(0)", "txtStartUpItem(0)", false},
-    {"cmdBrowseStartUpItem(1)", "txtStartUpItem(1)", false},
-    {"cmdBrowseStartUpItem(2)", "txtStartUpItem(2)", false},
-    {"cmdBrowseDir(1)", "txtStartUpFolder", true},
-    {"cmdDC_OpenFile_Browse", "txtDC_OpenFile", false},
-    {"cmdStartMenuFolder", "txtStartMenuFolder", true},
-    {"cmdDesktopFolder", "txtDesktopFolder", true},
-    {"cmdExplorerPath", "txtExplorerPath", false},
+    {"cmdBrowseStartUpItem(0)", "txtStartUpItem(0)", false, true},
+    {"cmdBrowseStartUpItem(1)", "txtStartUpItem(1)", false, true},
+    {"cmdBrowseStartUpItem(2)", "txtStartUpItem(2)", false, true},
+    {"cmdBrowseDir(1)", "txtStartUpFolder", true, false},
+    {"cmdDC_OpenFile_Browse", "txtDC_OpenFile", false, true},
+    {"cmdStartMenuFolder", "txtStartMenuFolder", true, false},
+    {"cmdDesktopFolder", "txtDesktopFolder", true, false},
+    {"cmdExplorerPath", "txtExplorerPath", false, false},
 };
 
 inline constexpr const char* kProgramsFilter = "Programs|*.exe; *.com; *.bat|All Files|*.*";
 // OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER
 inline constexpr unsigned kProgramsFlags = 0x81804;
+inline constexpr unsigned kKeepShortcutFlag = 0x100000;  // OFN_NODEREFERENCELINKS
 
 }  // namespace sd

@@ -5,7 +5,7 @@
 #include "core/setting_numbers.h"
 #include "core/start_guard.h"
 #include "menus/menu_commands.h"
-#include "session/open_file.h"
+#include "session/start_rule.h"
 #include "session/session_commands.h"
 #include "session/set_shell.h"
 #include "shell_window/frm_main.h"

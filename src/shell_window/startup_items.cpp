@@ -3,6 +3,7 @@
 
 #include "core/setting_keys.h"
 #include "session/open_file.h"
+#include "session/start_rule.h"
 
 namespace sd {
 

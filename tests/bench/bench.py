@@ -378,6 +378,26 @@ class Bench:
         figures["after the first Open dialog"] = self.footprint(pid)
         return figures
 
+    def measure_shortcut(self):
+        """Shell mode's footprint before and after its first shortcut start (the double-click
+        file is a .lnk to the minimal program): the shell's open verb loads SHELL32 then."""
+        return self.in_shell_mode(self._shortcut)
+
+    def _shortcut(self, pid):
+        figures = {"before": self.footprint(pid)}
+        self.xdotool("mousemove", "47", "47", "sleep", "0.5")
+        pressed = time.monotonic()
+        self.xdotool("click", "--repeat", "2", "1")
+        while not self.x.viewable(PROGRAMS[1].title):
+            if time.monotonic() - pressed > WAIT_SECONDS:
+                return {"failed": "the shortcut's program did not show"}
+            time.sleep(0.05)
+        figures["shown_ms"] = (time.monotonic() - pressed) * 1000
+        time.sleep(self.args.settle_seconds)
+        figures["after"] = self.footprint(pid)
+        self.probe.ask(f"close {PROGRAMS[1].cls}")
+        return figures
+
     def activity(self, pid, seconds):
         """CPU milliseconds and context switches per second over the next `seconds`."""
         cpu, switches = cpu_seconds(pid), context_switches(pid)
@@ -490,11 +510,16 @@ def report(results, failures, args):
     return "\n".join(lines) + "\n"
 
 
+def runs_head(title, runs):
+    """The runs that did not fail, and a report's first lines: the title, the count, failures."""
+    good = [r for r in runs if "failed" not in r]
+    lines = ["", f"{title} ({len(good)} of {len(runs)} runs; medians):"]
+    return good, lines + [f"failed: {r['failed']}" for r in runs if "failed" in r]
+
+
 def menu_report(runs):
     """Medians over the menu runs; the stages in the order they happen."""
-    good = [r for r in runs if "failed" not in r]
-    lines = ["", f"Menus in shell mode ({len(good)} of {len(runs)} runs; medians):"]
-    lines += [f"failed: {r['failed']}" for r in runs if "failed" in r]
+    good, lines = runs_head("Menus in shell mode", runs)
     if not good:
         return "\n".join(lines) + "\n"
     lines.append(f"  right press to the menu on screen: {statistics.median(r['menu_ms'] for r in good):.0f} ms")
@@ -521,6 +546,22 @@ def tray_report(tray, shell):
         values = [r[key] for r in shell if key in r]
         median = number(statistics.median(values), divisor) if values else "n/a"
         lines.append(f"{label:46} {number(tray[key], divisor):>12} {median:>14}")
+    return "\n".join(lines) + "\n"
+
+
+def shortcut_report(runs):
+    """Medians over the runs of the first shortcut start, and the ratio after/before."""
+    good, lines = runs_head("First shortcut start in shell mode, SHELL32 loaded by it", runs)
+    if not good:
+        return "\n".join(lines) + "\n"
+    lines.append(f"  double-click to the program's window on screen: "
+                 f"{statistics.median(r['shown_ms'] for r in good):.0f} ms")
+    lines.append(f"  {'private memory':30} {'before MiB':>11} {'after MiB':>10} {'ratio':>7}")
+    for key, label in (("rss_anon", "RssAnon, whole process"), ("guest_anon", "emulated part"),
+                       ("pagefile", "Wine PagefileUsage")):
+        before, after = (statistics.median(r[stage][key] for r in good) for stage in ("before", "after"))
+        ratio = f"{after / before:.2f}x" if before else "-"
+        lines.append(f"  {label:30} {before / 1024:>11.2f} {after / 1024:>10.2f} {ratio:>7}")
     return "\n".join(lines) + "\n"
 
 
@@ -560,12 +601,14 @@ def main():
         print("tray mode", flush=True)
         tray = bench.measure_tray()
         menus = [bench.measure_menus() for _ in range(args.menu_runs)]
+        print("the first shortcut start", flush=True)
+        shortcuts = [bench.measure_shortcut() for _ in range(args.menu_runs)]
         print("About and System Information", flush=True)
         info = bench.measure_info_windows(args.info_cycles)
     finally:
         bench.close()
     text = (report(results, failures, args) + tray_report(tray, results["SwiftDash"]) +
-            menu_report(menus) + info_report(info))
+            menu_report(menus) + shortcut_report(shortcuts) + info_report(info))
     print("\n" + text, end="")
     with open(args.report, "w") as f:
         f.write(text)

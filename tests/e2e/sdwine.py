@@ -106,9 +106,34 @@ class Prefix:
 
     def place(self, path, data):
         """A file of these bytes at a path of the prefix's C: drive."""
-        target = Path(self.path, "drive_c", *path[3:].split("\\"))
+        target = self.host_path(path)
         target.parent.mkdir(parents=True, exist_ok=True)
         target.write_bytes(data)
+
+    def host_path(self, path):
+        """Where a path of the prefix's C: drive lies on this machine."""
+        return Path(self.path, "drive_c", *path[3:].split("\\"))
+
+    def place_marker(self, path):
+        """The tests' marker program at an .exe path of C:; each start appends to the .log beside it."""
+        self.place(path, Path(WIN32_DIR, "tests", "e2e", "marker", "sdmarker.exe").read_bytes())
+        self.host_path(path[:-3] + "log").unlink(missing_ok=True)
+
+    def marker_runs(self, path, count=0):
+        """(current folder, Run state, command line) of each start of the marker at `path`,
+        once there are `count`."""
+        log = self.host_path(path[:-3] + "log")
+        def runs():
+            text = log.read_bytes().decode("latin-1") if log.exists() else ""
+            return [tuple(line.split("\t", 2)) for line in text.splitlines()]
+        if count:
+            eventually(lambda: len(runs()) >= count, 60, f"{count} start(s) of {path}")
+        return runs()
+
+    def link(self, path, target, arguments="", folder="", show=1):
+        """A shortcut made by the prefix's own shell link object."""
+        self.host_path(path).parent.mkdir(parents=True, exist_ok=True)
+        self.driver("link", path, target, arguments, folder, str(show))
 
     def reset(self):
         """Between scenarios: no program of the last one, nor any it started (Wine's own, under

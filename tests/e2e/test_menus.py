@@ -10,6 +10,8 @@ from sdwine import WIN32_DIR, PrefixTest, wait_started
 OPEN, EXPLORER, START_MENU, DESKTOP = (["Down"] * n + ["Return"] for n in (1, 2, 3, 4))
 ABOUT, OPTIONS, EXIT = (["Up"] * n + ["Return"] for n in (3, 2, 1))
 GAME = r"C:\Program Files\Game\game.exe"
+GAMES = r"C:\Games\Star Game"
+MARKER = GAMES + r"\marker.exe"
 
 
 class Menus(PrefixTest):
@@ -26,12 +28,13 @@ class Menus(PrefixTest):
         self.prefix.xdotool("key", "Return")
         self.assertTrue(self.prefix.gone(dialog, "#32770"))
 
-    def test_file_commands_start_the_chosen_file_in_their_folders_and_cancel_does_nothing(self):
+    def test_file_commands_start_the_chosen_file_or_shortcut_and_cancel_does_nothing(self):
         p = self.prefix
         p.place(GAME, Path(WIN32_DIR, "tests", "bench", "fixture", "minimal_window.exe").read_bytes())
         p.place(r"C:\My Docs\read me.txt", b"hello\r\n")
-        for path in (r"C:\windows\Start Menu\Programs\marker.exe", r"C:\My Desk\marker.exe"):
-            p.place(path, Path(p.windows, "sddriver.exe").read_bytes())
+        p.place_marker(MARKER)
+        for folder, word in ((r"C:\windows\Start Menu\Programs", "menu"), (r"C:\My Desk", "desk")):
+            p.link(folder + r"\Star.lnk", MARKER, "-from " + word, GAMES)
         proc = p.start_shell(StartMenuFolder=r"C:\nowhere", DesktopFolder=r"C:\My Desk")
         self.choose(OPEN, "Browse for EXE")
         time.sleep(1)
@@ -47,12 +50,16 @@ class Menus(PrefixTest):
         _, line = wait_started(proc, 2)[1]  # the associated program, or "notepad" when there is none
         self.assertTrue("notepad" in line.lower() and line.endswith(r' "C:\My Docs\read me.txt"'), line)
         p.close_window("read me.txt - Notepad")
-        # A bare name typed into the dialog is taken from the folder it opened in: the Start
-        # Menu's own when the chosen one is missing.
-        self.open_file(START_MENU, "Browse Start Menu", "marker.exe")
-        self.assertEqual(wait_started(proc, 3)[2][0], r"C:\windows\Start Menu\Programs\marker.exe")
-        self.open_file(DESKTOP, "Browse Desktop", "marker.exe")
-        self.assertEqual(wait_started(proc, 4)[3][0], r"C:\My Desk\marker.exe")
+        # A picked shortcut starts as itself, not as its target alone. A bare name typed into
+        # the dialog is taken from the folder it opened in: the Start Menu's own when the
+        # chosen one is missing.
+        self.open_file(START_MENU, "Browse Start Menu", "Star.lnk")
+        p.marker_runs(MARKER, 1)
+        self.open_file(DESKTOP, "Browse Desktop", "Star.lnk")
+        p.marker_runs(MARKER, 2)
+        self.open_file(OPEN, "Browse for EXE", r"C:\My Desk\Star.lnk")
+        self.assertEqual([(folder, line.rsplit(" ", 1)[1]) for folder, _, line in p.marker_runs(MARKER, 3)],
+                         [(GAMES, "menu"), (GAMES, "desk"), (GAMES, "desk")])
         self.assertFalse(p.has_window("SwiftDash", "#32770"))
 
     def test_shell_menu_opens_at_the_pointer_its_entries_open_the_dialogs_and_explorer(self):

@@ -34,7 +34,7 @@ TEST_F(OptionsDialog, LoadSelectsTheActionsOptionAndOkWritesItsNumber) {
     }
     app->options.Show();
     Click("optDC_OpenFile");
-    SetWindowTextA(Control("txtDC_OpenFile"), "C:\\kept.bat");
+    SetWindowTextA(Control("txtDC_OpenFile"), "C:\\kept.exe");
     Click("optDC_OpenOptionsDialog");  // one group with the others, whatever the tab order
     EXPECT_FALSE(Checked("optDC_OpenFile"));
     EXPECT_FALSE(IsWindowEnabled(Control("txtDC_OpenFile")));
@@ -47,7 +47,7 @@ TEST_F(OptionsDialog, LoadSelectsTheActionsOptionAndOkWritesItsNumber) {
     app->options.Show();  // only brought forward: the edits stay
     Click("OKButton");
     EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), "4");
-    EXPECT_EQ(platform.ReadSetting("DoubleClickOpenFile"), "C:\\kept.bat");  // though disabled
+    EXPECT_EQ(platform.ReadSetting("DoubleClickOpenFile"), "C:\\kept.exe");  // though disabled
     // The main window's double-click takes the new action and file at once.
     const auto doubleClick = [&] { SendMessageA(app->main.hwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(40, 40)); };
     doubleClick();
@@ -55,7 +55,7 @@ TEST_F(OptionsDialog, LoadSelectsTheActionsOptionAndOkWritesItsNumber) {
     Click("optDC_OpenFile");
     Click("OKButton");
     doubleClick();
-    EXPECT_EQ(platform.log.back(), "Start C:\\kept.bat");
+    EXPECT_EQ(platform.log.back(), "Start [C:\\kept.exe] C:\\kept.exe");
 }
 
 // Each box shows what was stored. Ctrl+Tab brings its tab in front; its browse button asks its

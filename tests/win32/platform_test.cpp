@@ -15,6 +15,7 @@ TEST(ProgramSteps, NamesBeyondTheBuffersAreNeitherLookedUpNorStarted) {
     const std::string tooLong = "C:\\" + std::string(300, 'a');
     EXPECT_EQ(platform.FindAssociatedProgram(tooLong + ".txt"), "");
     EXPECT_FALSE(platform.StartProgram({tooLong + ".exe", "\"" + tooLong + ".exe\""}));
+    EXPECT_FALSE(platform.OpenWithShell({tooLong + ".lnk"}));
 }
 
 const std::string kOld = "[boot]\r\nshell=Explorer.exe\r\nuser.exe=user.exe\n[x]\r\nShell=x";

@@ -56,6 +56,11 @@ public:
                start.commandLine);
         return true;
     }
+    // "Shell file arguments"
+    bool OpenWithShell(const ShellOpen& open) override {
+        Record("Shell " + open.file + (open.arguments.empty() ? "" : " " + open.arguments));
+        return true;
+    }
     bool AddTrayIcon(WindowHandle, unsigned id, unsigned, IconHandle, const std::string&) override {
         Record("TrayAdd " + std::to_string(id));
         return true;

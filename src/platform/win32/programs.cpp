@@ -1,4 +1,5 @@
-// Win32 platform: starting programs and finding the program registered for a document.
+// Win32 platform: starting programs, opening files through the shell, finding the program
+// registered for a document and the command interpreter.
 #include <windows.h>
 
 #include <vector>
@@ -7,6 +8,10 @@
 #include "platform/win32_platform.h"
 
 namespace sd {
+
+const char* Win32Platform::StartFolder(const std::string& folder) {
+    return folder.size() < MAX_PATH && FolderExists(folder) ? folder.c_str() : nullptr;
+}
 
 bool Win32Platform::StartProgram(const ProgramStart& start) {
     // Windows refuses an application name this long; Wine 8 crashes on it.
@@ -19,12 +24,23 @@ bool Win32Platform::StartProgram(const ProgramStart& start) {
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process = {};
     const char* application = start.application.empty() ? nullptr : start.application.c_str();
-    if (!CreateProcessA(application, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessA(application, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        StartFolder(start.folder), &startup, &process))
         return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;
+}
+
+bool Win32Platform::OpenWithShell(const ShellOpen& open) {
+    if (open.file.empty() || open.file.size() >= MAX_PATH) return false;
+    using Fn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    auto shellExecute = LazyFunction<Fn>("SHELL32.DLL", "ShellExecuteA");
+    if (!shellExecute) return false;
+    const char* arguments = open.arguments.empty() ? nullptr : open.arguments.c_str();
+    const auto result = reinterpret_cast<INT_PTR>(shellExecute(
+        nullptr, "open", open.file.c_str(), arguments, StartFolder(open.folder), SW_SHOWNORMAL));
+    return result > 32;
 }
 
 std::string Win32Platform::FindAssociatedProgram(const std::string& file) {
@@ -36,6 +52,12 @@ std::string Win32Platform::FindAssociatedProgram(const std::string& file) {
     char program[MAX_PATH + 1] = {};  // FindExecutableA writes at most MAX_PATH characters
     const auto result = reinterpret_cast<INT_PTR>(findExecutable(file.c_str(), nullptr, program));
     return result > 32 ? std::string(program) : std::string();
+}
+
+std::string Win32Platform::CommandInterpreter() {
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = GetEnvironmentVariableA("COMSPEC", path, sizeof path);
+    return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
 }
 
 }  // namespace sd

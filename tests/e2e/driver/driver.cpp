@@ -1,8 +1,9 @@
 // sddriver: the end-to-end tests' hands and eyes inside the prefix. It finds windows by title and
 // class (a popup menu is of class #32768, a tooltip of tooltips_class32), reads their controls,
-// clicks buttons, finds our tray icon; it prints what it saw as key=value.
+// clicks buttons, finds our tray icon, makes shortcuts; it prints what it saw as key=value.
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -62,6 +63,29 @@ HWND WaitFor(const char* title, const char* className, const char* control, int 
     }
 }
 
+// A shortcut file made by the system's own shell link object.
+bool MakeLink(const char* link, const char* target, const char* arguments, const char* folder, int show) {
+    CoInitialize(nullptr);
+    IShellLinkA* shellLink = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&shellLink))))
+        return false;
+    shellLink->SetPath(target);
+    shellLink->SetArguments(arguments);
+    shellLink->SetWorkingDirectory(folder);
+    shellLink->SetShowCmd(show);
+    IPersistFile* file = nullptr;
+    bool saved = false;
+    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        wchar_t path[MAX_PATH] = {};
+        MultiByteToWideChar(CP_ACP, 0, link, -1, path, MAX_PATH);
+        saved = SUCCEEDED(file->Save(path, TRUE));
+        file->Release();
+    }
+    shellLink->Release();
+    return saved;
+}
+
 const char* Arg(int argc, char** argv, int i, const char* fallback) {
     return i < argc ? argv[i] : fallback;
 }
@@ -114,6 +138,9 @@ int main(int argc, char** argv) {
         SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         return 0;
     }
-    std::fprintf(stderr, "usage: sddriver wait|gone|click|close|trayicons|traylost\n");
+    if (command == "link")  // link file, target, arguments, "Start in" folder, Run state (SW_*)
+        return MakeLink(title, third, Arg(argc, argv, 4, ""), Arg(argc, argv, 5, ""),
+                        std::atoi(Arg(argc, argv, 6, "1"))) ? 0 : 1;
+    std::fprintf(stderr, "usage: sddriver wait|gone|click|close|trayicons|traylost|link\n");
     return 2;
 }
