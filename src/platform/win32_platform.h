@@ -29,6 +29,7 @@ public:
     void SetServiceProcess(bool registered) override;
     void EndProcess() override;
     bool ShiftKeyDown() override;
+    bool SafeMode() override;
 
     void EndSession(SessionEnd how) override;
 

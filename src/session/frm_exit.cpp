@@ -34,7 +34,8 @@ void frmExit::Form_Unload() {
 void frmExit::cmdOK_Click() {
     for (const ExitChoice& choice : kExitChoices) {
         if (SendMessageA(Control(choice.option), BM_GETCHECK, 0, 0) != BST_CHECKED) continue;
-        // Only the confirmation of "Close SwiftDash" can come back here: answered No.
+        // Back here only when the command stopped short: the confirmation answered No, or a
+        // shell line that could not be written.
         if (!RunSessionCommand(program_, choice.command)) Unload();
         return;
     }

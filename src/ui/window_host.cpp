@@ -14,9 +14,10 @@ WindowHost::WindowHost(HINSTANCE instance, int dpi) : instance_(instance), dpi_(
         }
     }
     // The dialog font of Windows 95/98, whose metrics the control tables were laid out for.
-    // Systems whose own dialog font is wider (Tahoma) would clip the captions.
+    // Systems whose own dialog font is wider (Tahoma) would clip the captions. The system's
+    // own character set, so that paths show in the user's script (Cyrillic, Greek, Japanese).
     dialogFont_ = CreateFontA(-MulDiv(8, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                              ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
     if (!dialogFont_) dialogFont_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     hiddenOwner_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,

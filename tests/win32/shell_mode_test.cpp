@@ -34,16 +34,54 @@ TEST(ShellStart, TheSettleTimerClearsTheUnfinishedStartCount) {
     EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "0");
 }
 
-// The first switch explains itself; a missing system.ini is reported and the session still ends.
-TEST(SwitchRun, ExplainsItselfAndLogsOffEvenWithoutSystemIni) {
+// The first switch explains itself; a missing system.ini is reported, and the run ends without
+// a log-off.
+TEST(SwitchRun, ExplainsItselfAndEndsWithoutALogOffWhenSystemIniIsMissing) {
     test::AppFixture f;
     DeleteFileA(f.folder.File("system.ini").c_str());
     f.Load("switch");
     EXPECT_EQ(f.platform.log, (std::vector<std::string>{"Message Welcome to Swiftdash", "Message SwiftDash",
-                                                        "EndSession 0", "ServiceProcess 0", "EndProcess"}));
+                                                        "ServiceProcess 0", "EndProcess"}));
     EXPECT_EQ(f.platform.ReadSetting("DisableSwitchMessage"), "1");
-    EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "0");
     EXPECT_FALSE(std::filesystem::exists(f.folder.File("system.ini")));
+}
+
+// Safe Mode hands the session to Explorer at once: no start counted, system.ini untouched.
+TEST(ShellStart, InSafeModeStartsExplorerAndEnds) {
+    test::AppFixture f;
+    f.platform.safeMode = true;
+    f.Load("");
+    EXPECT_EQ(f.platform.log, (std::vector<std::string>{"Start explorer.exe", "ServiceProcess 0", "EndProcess"}));
+    EXPECT_EQ(f.folder.Read("system.ini"), "[boot]\r\nshell=Explorer.exe\r\n");
+    EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "");
+}
+
+// A read-only system.ini: every command that writes the shell line says so in one box naming
+// the file and ends no session; only "Close SwiftDash" still quits, saying that Explorer is not
+// back. The file keeps its bytes and nothing is left beside it.
+TEST(SessionCommands, AShellLineThatCannotBeWrittenEndsNoSession) {
+    const std::string quit[] = {"ServiceProcess 0", "EndProcess"};
+    const struct { SessionCommandId id; std::vector<std::string> log; } cases[] = {
+        {SessionCommandId::ReturnToWindows, {"Message SwiftDash"}},
+        {SessionCommandId::RestartInSwiftDashMode, {"Message SwiftDash"}},
+        {SessionCommandId::CloseSwiftDash, {"Message SwiftDash", "Message SwiftDash", "Message SwiftDash", quit[0], quit[1]}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(SessionCommandFor(c.id).name);
+        test::TempFolder folder;
+        test::TestPlatform platform;
+        folder.Write("system.ini", "[boot]\r\nshell=SwiftDash\r\n");
+        SetFileAttributesA(folder.File("system.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+        Program program{platform};
+        program.vars.ProgramDir = folder.path;
+        program.vars.ShellMode = true;
+        EXPECT_EQ(RunSessionCommand(program, c.id), c.id == SessionCommandId::CloseSwiftDash);
+        EXPECT_EQ(platform.log, c.log);
+        const std::string& why = platform.messages[c.log.size() > 1 ? 1 : 0];
+        EXPECT_NE(why.find(folder.File("system.ini") + " is read-only"), std::string::npos) << why;
+        EXPECT_EQ(folder.Read("system.ini"), "[boot]\r\nshell=SwiftDash\r\n");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
+    }
 }
 
 struct ExitDialog : ::testing::Test, test::AppFixture {
