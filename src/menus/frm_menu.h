@@ -49,6 +49,7 @@ public:
     void mnuClose_Click();
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_CLOSE) return 0;  // it lives until the process ends
         return DefWindowProcA(hwnd_, message, wParam, lParam);
     }
 
@@ -62,7 +63,6 @@ private:
     Dialogs& dialogs_;
     HMENU shellMenu_ = nullptr;
     HMENU trayMenu_ = nullptr;
-    bool running_ = false;  // a chosen entry's handler has not returned yet
 };
 
 }  // namespace sd

@@ -19,7 +19,7 @@ void frmExit::Form_Load() {
     controls_ = CreateControls(hwnd_, host_, kExitControls);
     monitor_ = LoadIconA(host_.instance(), MAKEINTRESOURCEA(IDI_MONITOR));
     SendMessageA(Control("Image1"), STM_SETICON, reinterpret_cast<WPARAM>(monitor_), 0);
-    SendMessageA(Control(kExitDefaultOption), BM_SETCHECK, BST_CHECKED, 0);
+    SelectOption(kExitControls, controls_, Index(kExitDefaultOption));
     SendMessageA(Control("cmdOK"), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     EnableWindow(host_.mainWindow(), FALSE);
 }
@@ -42,9 +42,7 @@ void frmExit::cmdOK_Click() {
 }
 
 void frmExit::Option_DblClick(int index) {
-    for (const ExitChoice& choice : kExitChoices)
-        SendMessageA(Control(choice.option), BM_SETCHECK,
-                     Index(choice.option) == index ? BST_CHECKED : BST_UNCHECKED, 0);
+    SelectOption(kExitControls, controls_, index);
     cmdOK_Click();
 }
 

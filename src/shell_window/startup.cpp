@@ -89,7 +89,8 @@ void frmMain::Form_Load() {
     vars.ExeName = platform.ExecutableBaseName();
     ReadCachedSettings(program);
 
-    switch (RunModeFor(platform.CommandLineArguments())) {
+    runMode_ = RunModeFor(platform.CommandLineArguments());
+    switch (runMode_) {
         case RunMode::Options:
             ShowWindow(hwnd_, SW_HIDE);
             dialogs_.options.Show();

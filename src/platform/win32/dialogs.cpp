@@ -55,6 +55,12 @@ std::string Win32Platform::BrowseForFile(WindowHandle owner, const BrowseFileReq
     ofn.lpstrInitialDir = useDir ? request.initialDir.c_str() : nullptr;
     ofn.lpstrTitle = request.title.c_str();
     ofn.Flags = request.flags;
+    if (getOpenFileName(&ofn)) return file;
+    // A name the dialog rejects before it opens (a folder ending in a backslash, quotes, <>|,
+    // one too long) is an error rather than a cancel: open it again with an empty name.
+    auto extendedError = LazyFunction<DWORD(WINAPI*)()>("COMDLG32.DLL", "CommDlgExtendedError");
+    if (request.initialFile.empty() || !extendedError || extendedError() == 0) return {};
+    file[0] = '\0';
     return getOpenFileName(&ofn) ? std::string(file) : std::string();
 }
 
