@@ -18,10 +18,8 @@ frmMain::~frmMain() { Unload(); }
 
 bool frmMain::Create() {
     icon_ = LoadIconA(host_.instance(), MAKEINTRESOURCEA(IDI_SWIFTDASH));
-    // The system menu and minimize box draw nothing on a window without a caption; they make it
-    // one that the system lets the user minimize and restore, from its bar and through Alt+Tab.
-    CreateOwnWindow(host_.instance(), "SwiftDashMain", "SwiftDash",
-                    WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, 0,
+    // Unowned and no tool window: Alt+Tab lists it, and restores it when it is minimized.
+    CreateOwnWindow(host_.instance(), "SwiftDashMain", "SwiftDash", WS_POPUP | WS_CLIPCHILDREN, 0,
                     0, 0, TwipsToPixels(kMainClientWidthTwips, kMainDpi),
                     TwipsToPixels(kMainClientHeightTwips, kMainDpi), nullptr, icon_);
     if (!hwnd_) return false;

@@ -1,5 +1,6 @@
 """Shell mode as a user meets it: the first run, the main window, its buttons and double-click,
 leaving through the Exit dialog, and the crash-loop guard, with real mouse and keyboard events."""
+import os
 import subprocess
 import time
 
@@ -10,6 +11,9 @@ GAVE_UP = ("SwiftDash did not start properly the last two times. Explorer has be
            "again and will come back at your next log-on; it is started now for this session.")
 WS_MINIMIZE = 0x20000000
 BACK_TO_EXPLORER = (b"shell=Explorer.exe", b"shell=explorer.exe")
+READ_ONLY = "is read-only, so SwiftDash could not change the shell there"
+MISSING = "Unable to find system.ini file. Please make sure you are running SwiftDash from windows directory."
+OPTIONS, ABOUT = (["Up"] * n + ["Return"] for n in (2, 3))  # keys in the shell menu
 
 
 class ShellMode(PrefixTest):
@@ -109,3 +113,78 @@ class ShellMode(PrefixTest):
         finally:
             p.xdotool("keyup", "shift")
         self.assertEqual(relay_calls(proc, "kernel32.CreateProcessA"), [])
+
+    def test_close_requests_to_every_window_leave_the_shell_window_and_its_dialogs(self):
+        # What a task killer does. The main window's answer is the Exit dialog, as its close
+        # button's; the hidden owner of the dialogs and the menus' host ignore theirs.
+        p = self.prefix
+        proc = p.start_shell()
+        p.right_click()  # the menus' host is made on first use
+        p.xdotool("key", "Escape")
+        p.driver("closeall", "", "SwiftDashMain")
+        p.close_window("Exit SwiftDash")
+        for keys, title in ((OPTIONS, "Options"), (ABOUT, "About SwiftDash")):
+            p.right_click()
+            p.xdotool("key", "--delay", "150", *keys)
+            p.close_window(title)
+        p.click_at(7 + 217, 7 + 8)  # the close button
+        p.close_window("Exit SwiftDash")
+        self.main()
+        self.assertIsNone(proc.poll())
+
+    def test_a_read_only_system_ini_is_never_switched_and_never_logs_off(self):
+        p = self.prefix
+        p.ini.write_bytes(p.original_ini.replace(b"shell=Explorer.exe", b"shell=SwiftDash"))
+        before = p.ini.read_bytes()
+        os.chmod(p.ini, 0o444)
+        self.addCleanup(os.chmod, p.ini, 0o644)
+        ini = "C:\\windows\\system.ini"
+
+        # The switch run, and the Exit dialog's opening choice, Return to Windows: one box each.
+        p.set_settings(DisableSwitchMessage="1")
+        switch = p.start("switch")
+        self.assertIn(f"{ini} {READ_ONLY}", " ".join(p.message_box("SwiftDash")))
+        p.driver("click", "SwiftDash", "OK")
+        switch.wait(timeout=60)
+        shell = p.start_shell()
+        p.click_at(7 + 217, 7 + 8)  # the close button
+        p.window("Exit SwiftDash")
+        p.xdotool("key", "Return")
+        self.assertIn(f"{ini} {READ_ONLY}", " ".join(p.message_box("SwiftDash")))
+        p.driver("click", "SwiftDash", "OK")
+        self.assertTrue(p.gone("Exit SwiftDash"))
+        self.main()
+        for proc in (switch, shell):
+            self.assertEqual(len(relay_calls(proc, "user32.MessageBoxA")), 1)
+            self.assertEqual(relay_calls(proc, "user32.ExitWindowsEx"), [])
+        self.assertIsNone(shell.poll())
+        shell.kill()
+        shell.wait(timeout=60)
+
+        # The crash-loop guard: it says what to mend, starts Explorer, and keeps its count.
+        p.set_settings(UnfinishedShellStarts="2")
+        guard = p.start()
+        self.assertIn(f"{ini} {READ_ONLY}", " ".join(p.message_box("SwiftDash")))
+        p.driver("click", "SwiftDash", "OK")
+        told = " ".join(p.message_box("SwiftDash"))
+        self.assertIn("Explorer could not be made your shell again", told)
+        self.assertIn(f"{ini} in Notepad", told)
+        p.screenshot("guard-read-only")
+        p.driver("click", "SwiftDash", "OK")
+        self.assertEqual(guard.wait(timeout=60), 0)
+        [started] = relay_calls(guard, "kernel32.CreateProcessA")
+        self.assertIn('"explorer.exe"', started)
+        self.assertEqual(p.setting("UnfinishedShellStarts"), "3")
+        self.assertEqual(p.ini.read_bytes(), before)
+        self.assertFalse(os.path.exists(os.path.join(p.windows, "temp11.tmp")))
+
+    def test_a_missing_system_ini_is_told_and_the_switch_ends_without_a_log_off(self):
+        p = self.prefix
+        p.ini.unlink()
+        p.set_settings(DisableSwitchMessage="1")
+        proc = p.start("switch")
+        self.assertIn(MISSING, p.message_box("SwiftDash"))
+        p.driver("click", "SwiftDash", "OK")
+        self.assertEqual(proc.wait(timeout=60), 0)
+        self.assertEqual(relay_calls(proc, "user32.ExitWindowsEx"), [])
+        self.assertFalse(p.ini.exists())

@@ -24,6 +24,36 @@ TEST(MainWindowAt120Dpi, KeepsThePicturesSizeAndItsButtons) {
     EXPECT_FALSE(f.app->main.MinimizeHighlighted());
 }
 
+// On a desktop without Explorer (Wine's bare virtual desktop here, as in shell mode), the
+// minimized window is a bar that real clicks reach: a click brings the window back, a right
+// press opens the shell menu (About is chosen in it by keys that come once it is up).
+TEST(MainWindow, ItsMinimizedBarAnswersAClickAndARightClick) {
+    test::AppFixture f;
+    f.LoadShell();
+    const HWND main = f.app->main.hwnd();
+    auto click = [&](DWORD down, DWORD up, auto done) {
+        f.app->main.imgMinimize_Click();
+        RECT bar;
+        GetWindowRect(main, &bar);
+        ASSERT_TRUE(IsIconic(main));
+        SetCursorPos((bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2);
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_MOUSE;
+        input[0].mi.dwFlags = down;
+        input[1].mi.dwFlags = up;
+        SendInput(2, input, sizeof(INPUT));
+        for (DWORD start = GetTickCount(); !done() && GetTickCount() - start < 5000;) f.Pump();
+    };
+    click(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, [&] { return !IsIconic(main); });
+    EXPECT_FALSE(IsIconic(main));
+    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) CALLBACK {
+        KillTimer(nullptr, timer);
+        for (int key : {VK_UP, VK_UP, VK_UP, VK_RETURN}) PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+    });
+    click(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, [&] { return f.app->about.IsLoaded(); });
+    EXPECT_TRUE(f.app->about.IsLoaded());
+}
+
 // A start counts as unfinished until the settle timer fires.
 TEST(ShellStart, TheSettleTimerClearsTheUnfinishedStartCount) {
     test::AppFixture f;

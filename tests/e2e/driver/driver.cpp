@@ -26,14 +26,21 @@ std::string ClassOf(HWND hwnd) {
     return cls;
 }
 
-// A window's place on the screen and its state.
+// A window's place on the screen and its state: a button's check, and whether it has the focus
+// of its thread.
 void PrintWindow(const char* prefix, HWND hwnd) {
     RECT rect;
     GetWindowRect(hwnd, &rect);
-    std::printf("%sclass=%s text=%s x=%ld y=%ld w=%ld h=%ld style=%08lx visible=%d\n", prefix,
-                ClassOf(hwnd).c_str(), Text(hwnd).c_str(), rect.left, rect.top, rect.right - rect.left,
+    DWORD_PTR checked = 0;
+    if (ClassOf(hwnd) == "Button")
+        SendMessageTimeoutA(hwnd, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &checked);
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &thread);
+    std::printf("%sclass=%s text=%s x=%ld y=%ld w=%ld h=%ld style=%08lx visible=%d checked=%d focus=%d\n",
+                prefix, ClassOf(hwnd).c_str(), Text(hwnd).c_str(), rect.left, rect.top, rect.right - rect.left,
                 rect.bottom - rect.top, static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_STYLE)),
-                IsWindowVisible(hwnd) ? 1 : 0);
+                IsWindowVisible(hwnd) ? 1 : 0, checked == BST_CHECKED, thread.hwndFocus == hwnd);
 }
 
 std::vector<HWND> Children(HWND parent) {
@@ -46,7 +53,8 @@ std::vector<HWND> Children(HWND parent) {
 }
 
 // A visible top-level window by its title and class ("*": any class), or, when a control is
-// named, that control of such a window; polled for until the timeout.
+// named (by its text, or "#id" by its id), that control of such a window; polled for until the
+// timeout.
 HWND WaitFor(const char* title, const char* className, const char* control, int timeoutMs) {
     const char* cls = std::strcmp(className, "*") ? className : nullptr;
     for (int waited = 0;; waited += 50) {
@@ -55,7 +63,8 @@ HWND WaitFor(const char* title, const char* className, const char* control, int 
             if (!IsWindowVisible(hwnd)) continue;
             if (!control) return hwnd;
             for (HWND child : Children(hwnd))
-                if (Text(child) == control) return child;
+                if (control[0] == '#' ? GetDlgCtrlID(child) == std::atoi(control + 1) : Text(child) == control)
+                    return child;
         }
         if (waited >= timeoutMs) return nullptr;
         Sleep(50);
@@ -95,6 +104,19 @@ int main(int argc, char** argv) {
         PostMessageA(hwnd, click ? BM_CLICK : WM_CLOSE, 0, 0);
         return 0;
     }
+    if (command == "closeall") {  // what a task killer does: a close request to every top-level
+                                  // window of the process that has a window of this class
+        DWORD process = 0;
+        if (HWND any = FindWindowA(third, nullptr)) GetWindowThreadProcessId(any, &process);
+        if (!process) return 1;
+        EnumWindows([](HWND hwnd, LPARAM process) CALLBACK -> BOOL {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            if (owner == static_cast<DWORD>(process)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+            return TRUE;
+        }, process);
+        return 0;
+    }
     if (command == "trayicons") {  // the icons of Wine's notification area, on the screen
         if (HWND tray = FindWindowA("__winex11_standalone_tray", "Wine System Tray"))
             for (HWND child : Children(tray))
@@ -114,6 +136,6 @@ int main(int argc, char** argv) {
         SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         return 0;
     }
-    std::fprintf(stderr, "usage: sddriver wait|gone|click|close|trayicons|traylost\n");
+    std::fprintf(stderr, "usage: sddriver wait|gone|click|close|closeall|trayicons|traylost\n");
     return 2;
 }
