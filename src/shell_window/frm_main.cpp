@@ -172,7 +172,7 @@ void frmMain::Form_QueryClose() {
 }
 
 bool frmMain::OnIconicMessage(UINT message, LRESULT& result) {
-    if (!IsIconic(hwnd_)) return false;
+    if (!(GetWindowLongA(hwnd_, GWL_STYLE) & WS_MINIMIZE)) return false;
     result = 0;
     switch (message) {
         // Wine gives the bar of a window without a caption no hit at all, so that no click
