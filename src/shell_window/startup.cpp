@@ -52,7 +52,8 @@ void GiveExplorerBack(Program& program) {
             "your shell again. To mend it by hand, open " + ShellFilesIn(program.vars.ProgramDir).ini +
                 " in Notepad (clear its read-only attribute first if it has one) and change its "
                 "shell= line to shell=explorer.exe. Explorer is started now for this session; "
-                "until the line is mended, the next log-on starts SwiftDash, which tries again.",
+                "until the line is mended, each log-on starts SwiftDash, which hands over to "
+                "Explorer again.",
             kAppTitle, MsgButtons::Ok, MsgIcon::Stop);
         // The count stays: the next start gives up again rather than run into the fault.
         program.shellStartMarked = false;

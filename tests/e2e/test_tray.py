@@ -84,7 +84,6 @@ class Tray(PrefixTest):
         self.assertEqual(self.icons(), [])
 
     def test_when_closed_by_the_system_it_ends_and_a_read_only_system_ini_is_not_switched(self):
-        # Windows 95/98's Close Program list sends the hidden main window a close request.
         p = self.prefix
         before = p.ini.read_bytes()
         os.chmod(p.ini, 0o444)
@@ -98,6 +97,7 @@ class Tray(PrefixTest):
         self.assertEqual(len(self.icons()), 1)
         self.assertEqual(p.ini.read_bytes(), before)
 
+        # Windows 95/98's Close Program list sends the hidden main window a close request.
         p.driver("closeall", "", "SwiftDashMain")
         self.proc.wait(timeout=60)
         self.assertEqual(self.notify_calls(), [NIM_ADD, NIM_DELETE])
