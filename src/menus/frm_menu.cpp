@@ -55,11 +55,11 @@ HWND frmMenu::Load() {
     return hwnd_;
 }
 
-void frmMenu::PopUp(HMENU frmMenu::*menu) {
+void frmMenu::PopUp(HMENU frmMenu::*menu, const char* caption) {
     // The Open dialog leaves the main window enabled: no second menu while an entry runs.
     const WindowHost::Busy busy(host_);
     if (!busy) return;
-    if (!Load()) return host_.ReportNoWindow("Menu");
+    if (!Load()) return host_.ReportNoWindow(caption);
     POINT at;
     GetCursorPos(&at);
     // The menu closes on a click elsewhere only while its owner is the foreground window, and

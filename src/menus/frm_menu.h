@@ -27,8 +27,8 @@ public:
     // Pop a menu up at the pointer and run the chosen entry's handler; a dismissed menu runs
     // nothing. The shell menu opens on a right press on the main window, the tray menu on one
     // on the tray icon.
-    void ShowShellMenu() { PopUp(&frmMenu::shellMenu_); }
-    void ShowTrayMenu() { PopUp(&frmMenu::trayMenu_); }
+    void ShowShellMenu() { PopUp(&frmMenu::shellMenu_, "SwiftDash Menu"); }
+    void ShowTrayMenu() { PopUp(&frmMenu::trayMenu_, "Windows Menu"); }
 
     // Runs the handler of a command entry.
     void Run(MenuCommand command);
@@ -54,7 +54,7 @@ public:
     }
 
 private:
-    void PopUp(HMENU frmMenu::*menu);
+    void PopUp(HMENU frmMenu::*menu, const char* caption);
     // The Open dialog with the file commands' flags and filter, then OpenFile on the choice.
     void OpenChosenFile(const char* title, const std::string& initialDir);
 

@@ -35,8 +35,8 @@ std::string DialogFilter(const std::string& filter) {
 }
 
 // Whether the Open dialog takes the name as its initial file: a folder ending in a backslash,
-// quotes, <>| and names beyond MAX_PATH make it fail before it opens (and Wine's crash on the
-// first).
+// quotes, <>| and names of MAX_PATH characters or more make it fail before it opens (Wine's
+// dialog even crashes on the first).
 bool DialogTakesName(const std::string& name) {
     return name.size() < MAX_PATH && name.find_first_of("\"<>|") == std::string::npos &&
            (name.empty() || (name.back() != '\\' && name.back() != '/'));
