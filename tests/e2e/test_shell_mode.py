@@ -1,5 +1,6 @@
 """Shell mode as a user meets it: the first run, the main window, its buttons and double-click,
-leaving through the Exit dialog, and the crash-loop guard, with real mouse and keyboard events."""
+leaving through the Exit dialog, close requests to every window, a read-only system.ini, and the
+crash-loop guard, with real mouse and keyboard events."""
 import os
 import subprocess
 import time

@@ -1,6 +1,7 @@
 """Tray mode beside Wine's notification area: the icon and its tip, the icon back when the
-notification area is rebuilt, a real double-click answered Yes, and the tray menu with
-About, System Information and Close."""
+notification area is rebuilt, real double-clicks asking once and answered Yes, the tray menu with
+About, System Information and Close, a switch that a read-only system.ini refuses, and a close
+request from the system."""
 import os
 import time
 
