@@ -55,9 +55,11 @@ HWND frmMenu::Load() {
     return hwnd_;
 }
 
-void frmMenu::PopUp(HMENU frmMenu::*menu) {
+void frmMenu::PopUp(HMENU frmMenu::*menu, const char* caption) {
     // The Open dialog leaves the main window enabled: no second menu while an entry runs.
-    if (running_ || !Load()) return;
+    const WindowHost::Busy busy(host_);
+    if (!busy) return;
+    if (!Load()) return host_.ReportNoWindow(caption);
     POINT at;
     GetCursorPos(&at);
     // The menu closes on a click elsewhere only while its owner is the foreground window, and
@@ -66,9 +68,7 @@ void frmMenu::PopUp(HMENU frmMenu::*menu) {
     const UINT id = TrackPopupMenu(this->*menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
                                    at.x, at.y, 0, hwnd_, nullptr);
     PostMessageA(hwnd_, WM_NULL, 0, 0);
-    running_ = true;
     Run(MenuCommandFor(id));
-    running_ = false;
 }
 
 void frmMenu::Run(MenuCommand command) {

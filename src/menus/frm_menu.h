@@ -27,8 +27,8 @@ public:
     // Pop a menu up at the pointer and run the chosen entry's handler; a dismissed menu runs
     // nothing. The shell menu opens on a right press on the main window, the tray menu on one
     // on the tray icon.
-    void ShowShellMenu() { PopUp(&frmMenu::shellMenu_); }
-    void ShowTrayMenu() { PopUp(&frmMenu::trayMenu_); }
+    void ShowShellMenu() { PopUp(&frmMenu::shellMenu_, "SwiftDash Menu"); }
+    void ShowTrayMenu() { PopUp(&frmMenu::trayMenu_, "Windows Menu"); }
 
     // Runs the handler of a command entry.
     void Run(MenuCommand command);
@@ -49,11 +49,12 @@ public:
     void mnuClose_Click();
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_CLOSE) return 0;  // it lives until the process ends
         return DefWindowProcA(hwnd_, message, wParam, lParam);
     }
 
 private:
-    void PopUp(HMENU frmMenu::*menu);
+    void PopUp(HMENU frmMenu::*menu, const char* caption);
     // The Open dialog with the file commands' flags and filter, then OpenFile on the choice.
     void OpenChosenFile(const char* title, const std::string& initialDir);
 
@@ -62,7 +63,6 @@ private:
     Dialogs& dialogs_;
     HMENU shellMenu_ = nullptr;
     HMENU trayMenu_ = nullptr;
-    bool running_ = false;  // a chosen entry's handler has not returned yet
 };
 
 }  // namespace sd

@@ -20,7 +20,9 @@ constexpr const char* kProgramFilter = "Program Files|*.exe; *.com; *.bat|All Fi
 
 }  // namespace
 
-void mnuSwiftDashMode_Click(Program& program) { EnterSwiftDashMode(program); }
+bool mnuSwiftDashMode_Click(Program& program) {
+    return RunSessionCommand(program, SessionCommandId::EnterSwiftDashMode);
+}
 
 void frmMenu::OpenChosenFile(const char* title, const std::string& initialDir) {
     const BrowseFileRequest request{title, kFileCommandFlags, kProgramFilter, "", initialDir};

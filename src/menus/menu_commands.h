@@ -6,6 +6,7 @@
 namespace sd {
 
 // "SwiftDash Mode": the switch into shell mode; also run by the switch start and the tray icon.
-void mnuSwiftDashMode_Click(Program& program);
+// False when it stopped short and the program goes on.
+bool mnuSwiftDashMode_Click(Program& program);
 
 }  // namespace sd

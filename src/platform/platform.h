@@ -70,6 +70,8 @@ public:
     virtual void EndProcess() = 0;
     // Whether a Shift key is held down right now (the keyboard itself, not a message queue).
     virtual bool ShiftKeyDown() = 0;
+    // Whether Windows was started in Safe Mode (SM_CLEANBOOT).
+    virtual bool SafeMode() = 0;
 
     // --- Session ---
     // ExitWindowsEx(how, 1): no forcing flag, no privilege asked for, result not examined.

@@ -30,6 +30,7 @@ public:
     void SetServiceProcess(bool registered) override;
     void EndProcess() override;
     bool ShiftKeyDown() override;
+    bool SafeMode() override;
 
     void EndSession(SessionEnd how) override;
 

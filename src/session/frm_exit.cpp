@@ -19,7 +19,7 @@ void frmExit::Form_Load() {
     controls_ = CreateControls(hwnd_, host_, kExitControls);
     monitor_ = LoadIconA(host_.instance(), MAKEINTRESOURCEA(IDI_MONITOR));
     SendMessageA(Control("Image1"), STM_SETICON, reinterpret_cast<WPARAM>(monitor_), 0);
-    SendMessageA(Control(kExitDefaultOption), BM_SETCHECK, BST_CHECKED, 0);
+    SelectOption(kExitControls, controls_, Index(kExitDefaultOption));
     SendMessageA(Control("cmdOK"), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     EnableWindow(host_.mainWindow(), FALSE);
 }
@@ -34,16 +34,15 @@ void frmExit::Form_Unload() {
 void frmExit::cmdOK_Click() {
     for (const ExitChoice& choice : kExitChoices) {
         if (SendMessageA(Control(choice.option), BM_GETCHECK, 0, 0) != BST_CHECKED) continue;
-        // Only the confirmation of "Close SwiftDash" can come back here: answered No.
+        // Back here only when the command stopped short: the confirmation answered No, or a
+        // shell line that could not be written.
         if (!RunSessionCommand(program_, choice.command)) Unload();
         return;
     }
 }
 
 void frmExit::Option_DblClick(int index) {
-    for (const ExitChoice& choice : kExitChoices)
-        SendMessageA(Control(choice.option), BM_SETCHECK,
-                     Index(choice.option) == index ? BST_CHECKED : BST_UNCHECKED, 0);
+    SelectOption(kExitControls, controls_, index);
     cmdOK_Click();
 }
 

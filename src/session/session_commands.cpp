@@ -30,21 +30,29 @@ void EndWindowsSession(Program& program, SessionEnd how) {
 }
 
 bool RunSessionCommand(Program& program, SessionCommandId id) {
+    Platform& platform = program.platform;
     const SessionCommand& command = SessionCommandFor(id);
     if (command.checkSwitchFirst) CheckSwitch(program);
     if (command.confirmation &&
-        program.platform.ShowMessage(command.confirmation, kAppTitle, MsgButtons::YesNo,
-                                     MsgIcon::None) != MsgAnswer::Yes)
+        platform.ShowMessage(command.confirmation, kAppTitle, MsgButtons::YesNo, MsgIcon::None) !=
+            MsgAnswer::Yes)
         return false;
+    bool stored = true;
     switch (command.shell) {
         case ShellChoice::Keep: break;
-        case ShellChoice::Explorer: SetShell(program, "explorer.exe"); break;
+        case ShellChoice::Explorer: stored = SetShell(program, "explorer.exe"); break;
         case ShellChoice::Self:
+            stored = SetShell(program, ShellLineName(program));
             // A new stay in shell mode: starts that failed before it no longer count.
-            ForgetUnfinishedStarts(program.platform);
-            SetShell(program, ShellLineName(program));
+            if (stored) ForgetUnfinishedStarts(platform);
             break;
     }
+    // SetShell has said why; a log-off now would bring back the shell the user meant to leave.
+    if (!stored && command.end) return false;
+    if (!stored)
+        platform.ShowMessage("SwiftDash closes now, but Explorer could not be put back as your "
+                             "shell: the next log-on starts SwiftDash again.",
+                             kAppTitle, MsgButtons::Ok, MsgIcon::Information);
     if (command.end)
         EndWindowsSession(program, *command.end);
     else

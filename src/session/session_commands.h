@@ -54,7 +54,8 @@ void CheckSwitch(Program& program);
 const SessionCommand& SessionCommandFor(SessionCommandId id);
 
 // Runs the command's steps in order: explanation, confirmation, shell line, session end,
-// QuitProgram. Returns false only when the user answered No to the confirmation.
+// QuitProgram. False when it stopped short: the user answered No to the confirmation, or the
+// shell line could not be written for a command that ends the session.
 bool RunSessionCommand(Program& program, SessionCommandId id);
 
 // ExitWindowsEx(how, 1), result not examined, then QuitProgram.

@@ -38,7 +38,7 @@ bool ReplaceThroughBackup(Platform& platform, const ShellFiles& files) {
 
 }  // namespace
 
-void SetShell(Program& program, const std::string& value) {
+bool SetShell(Program& program, const std::string& value) {
     Platform& platform = program.platform;
     const ShellFiles files = ShellFilesIn(program.vars.ProgramDir);
 
@@ -53,23 +53,35 @@ void SetShell(Program& program, const std::string& value) {
             "Unable to find system.ini file. Please make sure you are running SwiftDash from "
             "windows directory.",
             kAppTitle, MsgButtons::Ok, MsgIcon::Stop);
-        return;
+        return false;
     }
 
-    if (!platform.WriteFileBytes(files.temp, RewriteShellLines(*old, value))) {
+    // Checked before anything is written, so that a read-only file leaves nothing beside it.
+    if (platform.IsReadOnly(files.ini)) {
+        platform.ShowMessage(files.ini + " is read-only, so SwiftDash could not change the shell "
+                             "there. Nothing was changed. Clear the file's read-only attribute "
+                             "and try again.",
+                             kAppTitle, MsgButtons::Ok, MsgIcon::Stop);
+        return false;
+    }
+
+    bool replaced = platform.WriteFileBytes(files.temp, RewriteShellLines(*old, value));
+    if (replaced) {
+        switch (platform.ReplaceFileAtomically(files.temp, files.ini)) {
+            case ReplaceResult::Replaced: break;
+            case ReplaceResult::Failed: replaced = false; break;
+            case ReplaceResult::Unsupported: replaced = ReplaceThroughBackup(platform, files); break;
+        }
+    }
+    if (!replaced) {
         platform.RemoveFile(files.temp);
-        return;
+        platform.ShowMessage("SwiftDash could not write " + files.ini +
+                                 " (the disk may be full or write-protected). Nothing was changed.",
+                             kAppTitle, MsgButtons::Ok, MsgIcon::Stop);
+        return false;
     }
-    // A read-only system.ini stays as it was; the rewritten text waits beside it.
-    if (platform.IsReadOnly(files.ini)) return;
-
-    bool replaced = false;
-    switch (platform.ReplaceFileAtomically(files.temp, files.ini)) {
-        case ReplaceResult::Replaced: replaced = true; break;
-        case ReplaceResult::Failed: break;
-        case ReplaceResult::Unsupported: replaced = ReplaceThroughBackup(platform, files); break;
-    }
-    if (replaced) platform.FlushProfileCache(files.ini);
+    platform.FlushProfileCache(files.ini);
+    return true;
 }
 
 }  // namespace sd

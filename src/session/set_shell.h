@@ -14,10 +14,11 @@ struct ShellFiles {
 };
 ShellFiles ShellFilesIn(const std::string& programDir);
 
-// Writes "shell=" + value over every shell line of system.ini. At every instant the name
-// system.ini holds the old or the new complete file, or the old one waits under the backup
-// name for RecoverShellFile. Shows the missing-file box when system.ini cannot be read.
-void SetShell(Program& program, const std::string& value);
+// Writes "shell=" + value over every shell line of system.ini; true when the new line stands
+// in the file. At every instant the name system.ini holds the old or the new complete file, or
+// the old one waits under the backup name for RecoverShellFile. When it fails, one box says why
+// (the missing-file box when system.ini cannot be read) and system.ini is as it was.
+bool SetShell(Program& program, const std::string& value);
 
 // The name that enters shell mode on the shell= line: ExeName as it is when it is a valid 8.3
 // base name, else the exe's short name, which the 16-bit loader of Windows 95/98 can start.

@@ -5,7 +5,7 @@ namespace sd {
 
 App::App(Platform& platform, HINSTANCE instance, int dpi)
     : program(platform),
-      host(instance, dpi),
+      host(platform, instance, dpi),
       options(host, program),
       exit(host, program),
       sysInfo(host, program),

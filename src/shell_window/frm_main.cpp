@@ -18,6 +18,7 @@ frmMain::~frmMain() { Unload(); }
 
 bool frmMain::Create() {
     icon_ = LoadIconA(host_.instance(), MAKEINTRESOURCEA(IDI_SWIFTDASH));
+    // Unowned and no tool window: Alt+Tab lists it, and restores it when it is minimized.
     CreateOwnWindow(host_.instance(), "SwiftDashMain", "SwiftDash", WS_POPUP | WS_CLIPCHILDREN, 0,
                     0, 0, TwipsToPixels(kMainClientWidthTwips, kMainDpi),
                     TwipsToPixels(kMainClientHeightTwips, kMainDpi), nullptr, icon_);
@@ -161,6 +162,31 @@ void frmMain::Form_EndSession(bool ending) {
     if (ending) QuitProgram(program_);
 }
 
+void frmMain::Form_QueryClose() {
+    if (runMode_ == RunMode::Options)
+        dialogs_.options.CancelButton_Click();
+    else if (!program_.vars.ShellMode)
+        QuitProgram(program_);  // tray mode: the tray menu's Close
+    else
+        imgClose_Click();  // no close of its own: that would leave shell mode without a shell
+}
+
+bool frmMain::OnIconicMessage(UINT message, LRESULT& result) {
+    if (!(GetWindowLongA(hwnd_, GWL_STYLE) & WS_MINIMIZE)) return false;
+    result = 0;
+    switch (message) {
+        // Wine gives the bar of a window without a caption no hit at all, so that no click
+        // would reach it.
+        case WM_NCHITTEST: result = HTCAPTION; return true;
+        case WM_NCLBUTTONDOWN:
+        case WM_NCLBUTTONDBLCLK: ShowWindow(hwnd_, SW_RESTORE); return true;
+        case WM_NCRBUTTONDOWN: menu_.ShowShellMenu(); return true;
+        case WM_NCRBUTTONUP:
+        case WM_CONTEXTMENU: return true;  // no system menu after the shell menu
+    }
+    return false;
+}
+
 void frmMain::OnTimer(UINT_PTR id) {
     if (id != kStartSettledTimer) return;
     KillTimer(hwnd_, id);  // once: no wake-ups for the rest of the run
@@ -173,6 +199,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Form_TaskbarCreated();
         return 0;
     }
+    if (LRESULT result; OnIconicMessage(message, result)) return result;
     switch (message) {
         case WM_PAINT: OnPaint(); return 0;
         case WM_ERASEBKGND: return 1;  // the picture covers the whole client area
@@ -189,11 +216,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_ENDSESSION: Form_EndSession(wParam != 0); return 0;
         case WM_TIMER: OnTimer(wParam); return 0;
-        case WM_CLOSE:
-            // No close of its own (that would leave shell mode without a shell): a close
-            // request from the system opens the Exit dialog, as the close button does.
-            imgClose_Click();
-            return 0;
+        case WM_CLOSE: Form_QueryClose(); return 0;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }

@@ -7,6 +7,7 @@
 #include "menus/dialogs.h"
 #include "menus/frm_menu.h"
 #include "shell_window/icon_pic.h"
+#include "shell_window/run_mode.h"
 #include "ui/picture.h"
 #include "ui/window_class.h"
 #include "ui/window_host.h"
@@ -38,6 +39,9 @@ public:
     void Form_MouseMove();
     void Form_DblClick();
     void Form_LostFocus() { Form_MouseMove(); }
+    // A close request by the system's own means (Windows 95/98's Close Program list, a task
+    // killer), not through QuitProgram.
+    void Form_QueryClose();
     void imgMinimize_MouseMove();
     void imgClose_MouseMove();
     void imgMinimize_Click();
@@ -62,6 +66,8 @@ private:
     void Form_EndSession(bool ending);
     void Form_TaskbarCreated();
     void OnTimer(UINT_PTR id);
+    // The bar a minimized window becomes; true when the message was for it.
+    bool OnIconicMessage(UINT message, LRESULT& result);
 
     WindowHost& host_;
     Program& program_;
@@ -76,6 +82,7 @@ private:
     const Picture* minimizeShows_ = &imgminimize0_;
     const Picture* closeShows_ = &imgclose0_;
     Button pressed_ = Button::None;  // an image button held down, clicked on release over it
+    RunMode runMode_ = RunMode::Shell;
 };
 
 // The first-run check: below version 130 the marker is written, the user told, and the

@@ -30,17 +30,35 @@ void HideFromTaskList(Program& program) { program.platform.SetServiceProcess(tru
 
 namespace {
 
+// The session goes on with Explorer, started the way a log-on starts it.
+void HandToExplorer(Program& program) {
+    program.platform.StartProgram(ProgramStartFor("explorer.exe"));
+    QuitProgram(program);
+}
+
 // Two shell-mode starts in a row never got going: rather than fail a third time, hand the
 // session back to Explorer, now and from the next log-on.
 void GiveExplorerBack(Program& program) {
     Platform& platform = program.platform;
-    SetShell(program, "explorer.exe");
-    platform.ShowMessage(
-        "SwiftDash did not start properly the last two times. Explorer has been made your shell "
-        "again and will come back at your next log-on; it is started now for this session.",
-        kAppTitle, MsgButtons::Ok, MsgIcon::Information);
-    platform.StartProgram(ProgramStartFor("explorer.exe"));
-    QuitProgram(program);
+    if (SetShell(program, "explorer.exe")) {
+        platform.ShowMessage(
+            "SwiftDash did not start properly the last two times. Explorer has been made your "
+            "shell again and will come back at your next log-on; it is started now for this "
+            "session.",
+            kAppTitle, MsgButtons::Ok, MsgIcon::Information);
+    } else {
+        platform.ShowMessage(
+            "SwiftDash did not start properly the last two times, and Explorer could not be made "
+            "your shell again. To mend it by hand, open " + ShellFilesIn(program.vars.ProgramDir).ini +
+                " in Notepad (clear its read-only attribute first if it has one) and change its "
+                "shell= line to shell=explorer.exe. Explorer is started now for this session; "
+                "until the line is mended, each log-on starts SwiftDash, which hands over to "
+                "Explorer again.",
+            kAppTitle, MsgButtons::Ok, MsgIcon::Stop);
+        // The count stays: the next start gives up again rather than run into the fault.
+        program.shellStartMarked = false;
+    }
+    HandToExplorer(program);
 }
 
 void ReadCachedSettings(Program& program) {
@@ -72,7 +90,8 @@ void frmMain::Form_Load() {
     vars.ExeName = platform.ExecutableBaseName();
     ReadCachedSettings(program);
 
-    switch (RunModeFor(platform.CommandLineArguments())) {
+    runMode_ = RunModeFor(platform.CommandLineArguments());
+    switch (runMode_) {
         case RunMode::Options:
             ShowWindow(hwnd_, SW_HIDE);
             dialogs_.options.Show();
@@ -92,9 +111,16 @@ void frmMain::Form_Load() {
             return;
         case RunMode::Switch:
             CheckSwitch(program);
-            mnuSwiftDashMode_Click(program);
+            // A switch that did not take has said why; this run ends without a log-off.
+            if (!mnuSwiftDashMode_Click(program)) QuitProgram(program);
             return;
         case RunMode::Shell:
+            // A user who starts Windows in Safe Mode is mending something: no SwiftDash then,
+            // and system.ini as it is.
+            if (platform.SafeMode()) {
+                HandToExplorer(program);
+                return;
+            }
             if (platform.AnotherInstanceRunning()) {
                 QuitProgram(program);
                 return;

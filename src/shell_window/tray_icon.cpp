@@ -30,12 +30,14 @@ void frmMain::IconPic_MouseMove(unsigned iconMessage) {
         case WM_RBUTTONDOWN:
             menu_.ShowTrayMenu();
             break;
-        case WM_LBUTTONDBLCLK:
-            if (program_.platform.ShowMessage("Are you sure you want to enter SwiftDash mode?",
-                                              kAppTitle, MsgButtons::YesNo,
-                                              MsgIcon::None) == MsgAnswer::Yes)
+        case WM_LBUTTONDBLCLK: {
+            const WindowHost::Busy busy(host_);
+            if (busy && program_.platform.ShowMessage("Are you sure you want to enter SwiftDash mode?",
+                                                      kAppTitle, MsgButtons::YesNo,
+                                                      MsgIcon::None) == MsgAnswer::Yes)
                 mnuSwiftDashMode_Click(program_);
             break;
+        }
         default:  // the left press, releases, moves and the middle button do nothing
             break;
     }

@@ -82,19 +82,30 @@ bool LoadCommonControls() {
 
 std::vector<HWND> CreateControls(HWND parent, const WindowHost& host,
                                  std::span<const ControlSpec> table) {
+    // The arrow keys move within a run of option buttons in z-order: the option buttons of one
+    // container follow each other from the place of the first of them, whatever controls the
+    // tab indexes put between them.
+    auto place = [&](int i) {
+        int first = table[i].tabIndex;
+        if (table[i].kind == ControlKind::OptionButton)
+            for (const ControlSpec& other : table)
+                if (other.kind == ControlKind::OptionButton && other.parent == table[i].parent)
+                    first = std::min(first, other.tabIndex);
+        return std::pair(first, table[i].kind == ControlKind::OptionButton ? table[i].tabIndex : -1);
+    };
     std::vector<int> order(table.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return table[a].tabIndex < table[b].tabIndex; });
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return place(a) < place(b); });
     std::vector<HWND> windows(table.size(), nullptr);
     if (std::any_of(table.begin(), table.end(),
                     [](const ControlSpec& c) { return c.kind == ControlKind::TabControl; }))
         LoadCommonControls();
-    bool optionSeen = false;
+    const ControlSpec* previous = nullptr;
     for (int index : order) {
         const ControlSpec& control = table[index];
-        const bool firstOption = control.kind == ControlKind::OptionButton && !optionSeen;
-        optionSeen = optionSeen || control.kind == ControlKind::OptionButton;
+        const bool firstOption = control.kind == ControlKind::OptionButton &&
+                                 !(previous && previous->kind == control.kind && previous->parent == control.parent);
+        previous = &control;
         const WindowKind kind = KindOf(control, firstOption);
         const RECT rect = ControlRect(table, index, host.dpi());
         // Every control but the option buttons starts a group, so arrow keys stay in theirs.
@@ -126,10 +137,15 @@ void ShowPage(std::span<const ControlSpec> table, const std::vector<HWND>& contr
 }
 
 void SelectOption(std::span<const ControlSpec> table, const std::vector<HWND>& controls, int index) {
-    for (std::size_t i = 0; i < table.size(); ++i)
-        if (table[i].kind == ControlKind::OptionButton && table[i].parent == table[index].parent)
-            SendMessageA(controls[i], BM_SETCHECK,
-                         static_cast<int>(i) == index ? BST_CHECKED : BST_UNCHECKED, 0);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (table[i].kind != ControlKind::OptionButton || table[i].parent != table[index].parent) continue;
+        const bool selected = static_cast<int>(i) == index;
+        SendMessageA(controls[i], BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+        // Tab stops at the selected option only (the button control moves the stop itself when
+        // the arrow keys select another).
+        const LONG style = GetWindowLongA(controls[i], GWL_STYLE);
+        SetWindowLongA(controls[i], GWL_STYLE, selected ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
 }
 
 HWND ControlOf(const std::vector<HWND>& controls, std::span<const ControlSpec> table,

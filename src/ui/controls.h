@@ -37,7 +37,7 @@ bool LoadCommonControls();
 void ShowPage(std::span<const ControlSpec> table, const std::vector<HWND>& controls, int page);
 
 // Selects an option button and clears the others in its container, as one group whatever
-// their tab order.
+// their tab order; the selected one becomes the group's only tab stop.
 void SelectOption(std::span<const ControlSpec> table, const std::vector<HWND>& controls, int index);
 // The created control of that name (CreateControls' result for that table), or null.
 HWND ControlOf(const std::vector<HWND>& controls, std::span<const ControlSpec> table,

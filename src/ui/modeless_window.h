@@ -45,7 +45,7 @@ public:
         }
         this->CreateOwnWindow(host_.instance(), layout.className, layout.caption, layout.style,
                               layout.exStyle, x, y, size.cx, size.cy, host_.hiddenOwner());
-        if (!this->hwnd_) return;
+        if (!this->hwnd_) return host_.ReportNoWindow(layout.caption);
         host_.AddDialog(this->hwnd_);
         self().Form_Load();
         this->BringForward();

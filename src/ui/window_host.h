@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "platform/platform.h"
+
 namespace sd {
 
 // Sent to a dialog with the MSG (lParam) of a message for it or its controls before the dialog
@@ -16,7 +18,7 @@ inline constexpr UINT kPreTranslateMessage = WM_APP + 1;
 class WindowHost {
 public:
     // dpi 0 reads the screen's; tests pass another to lay the windows out as for Large Fonts.
-    explicit WindowHost(HINSTANCE instance, int dpi = 0);
+    WindowHost(Platform& platform, HINSTANCE instance, int dpi = 0);
     ~WindowHost();
     WindowHost(const WindowHost&) = delete;
     WindowHost& operator=(const WindowHost&) = delete;
@@ -24,7 +26,7 @@ public:
     HINSTANCE instance() const { return instance_; }
     int dpi() const { return dpi_; }
     HFONT dialogFont() const { return dialogFont_; }
-    // Owns the dialogs, so that they stay off the taskbar.
+    // Owns the dialogs, so that they stay off the taskbar. Close requests do not reach it.
     HWND hiddenOwner() const { return hiddenOwner_; }
     HWND mainWindow() const { return mainWindow_; }
     void SetMainWindow(HWND window) { mainWindow_ = window; }
@@ -37,13 +39,37 @@ public:
     // Handles one message (waiting for it); false once WM_QUIT arrives.
     bool PumpMessage();
 
+    // One question or popup menu at a time: the tray icon's box and the two popup menus each
+    // hold the host busy while they are up and while what they started runs, and one that
+    // finds it busy does nothing (a second double-click on the icon stacks no second box).
+    class Busy {
+    public:
+        explicit Busy(WindowHost& host) : host_(host), held_(!host.busy_) { host.busy_ = true; }
+        ~Busy() {
+            if (held_) host_.busy_ = false;
+        }
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+        explicit operator bool() const { return held_; }
+
+    private:
+        WindowHost& host_;
+        const bool held_;
+    };
+
+    // Tells the user that the window of that caption could not be made, rather than open
+    // nothing without a word.
+    void ReportNoWindow(const char* caption);
+
 private:
+    Platform& platform_;
     HINSTANCE instance_;
     int dpi_ = 96;
     HFONT dialogFont_ = nullptr;
     HWND hiddenOwner_ = nullptr;
     HWND mainWindow_ = nullptr;
     std::vector<HWND> dialogs_;
+    bool busy_ = false;
 };
 
 }  // namespace sd

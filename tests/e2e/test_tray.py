@@ -1,12 +1,15 @@
 """Tray mode beside Wine's notification area: the icon and its tip, the icon back when the
-notification area is rebuilt, a real double-click answered Yes, and the tray menu with
-About, System Information and Close."""
+notification area is rebuilt, real double-clicks asking once and answered Yes, the tray menu with
+About, System Information and Close, a switch that a read-only system.ini refuses, and a close
+request from the system."""
+import os
 import time
 
 from sdwine import PrefixTest, box_icon, eventually, relay_calls
 
 NIM_ADD, NIM_DELETE = "00000000", "00000002"
 ABOUT, CLOSE = ["Up", "Up", "Up", "Return"], ["Up", "Return"]  # keys in the tray menu
+SWIFTDASH_MODE = ["Down", "Return"]
 
 
 class Tray(PrefixTest):
@@ -36,10 +39,14 @@ class Tray(PrefixTest):
         self.wait_icon()
         self.assertEqual(self.notify_calls(), [NIM_ADD, NIM_ADD])
 
-        # No, which leaves everything and is asked once, is shown in-process.
+        # No, which leaves everything and is asked once, is shown in-process. Two double-clicks
+        # ask once: the second comes while the box is up.
         p.click_at(*self.at, "--repeat", "2", "--delay", "80", "1")
         self.assertEqual(set(p.message_box("SwiftDash")) - {""},
                          {"Are you sure you want to enter SwiftDash mode?", "&Yes", "&No"})
+        p.click_at(*self.at, "--repeat", "2", "--delay", "80", "1")
+        time.sleep(2)
+        self.assertEqual(len(relay_calls(self.proc, "user32.MessageBoxA")), 1)
         p.driver("click", "SwiftDash", "&Yes")
         p.driver("click", "Welcome to Swiftdash", "OK")  # the first switch explains itself
         self.proc.wait(timeout=60)
@@ -76,3 +83,25 @@ class Tray(PrefixTest):
         self.proc.wait(timeout=60)
         self.assertEqual(self.notify_calls(), [NIM_ADD, NIM_DELETE])
         self.assertEqual(self.icons(), [])
+
+    def test_when_closed_by_the_system_it_ends_and_a_read_only_system_ini_is_not_switched(self):
+        p = self.prefix
+        before = p.ini.read_bytes()
+        os.chmod(p.ini, 0o444)
+        self.addCleanup(os.chmod, p.ini, 0o644)
+        p.set_settings(DisableSwitchMessage="1")
+        self.choose(SWIFTDASH_MODE)
+        self.assertIn("C:\\windows\\system.ini is read-only", " ".join(p.message_box("SwiftDash")))
+        p.driver("click", "SwiftDash", "OK")
+        time.sleep(2)
+        self.assertIsNone(self.proc.poll())
+        self.assertEqual(len(self.icons()), 1)
+        self.assertEqual(p.ini.read_bytes(), before)
+
+        # Windows 95/98's Close Program list sends the hidden main window a close request.
+        p.driver("closeall", "", "SwiftDashMain")
+        self.proc.wait(timeout=60)
+        self.assertEqual(self.notify_calls(), [NIM_ADD, NIM_DELETE])
+        self.assertEqual(self.icons(), [])
+        self.assertEqual(len(relay_calls(self.proc, "user32.MessageBoxA")), 1)  # the read-only box only
+        self.assertEqual(relay_calls(self.proc, "user32.ExitWindowsEx"), [])

@@ -24,6 +24,36 @@ TEST(MainWindowAt120Dpi, KeepsThePicturesSizeAndItsButtons) {
     EXPECT_FALSE(f.app->main.MinimizeHighlighted());
 }
 
+// On a desktop without Explorer (Wine's bare virtual desktop here, as in shell mode), the
+// minimized window is a bar that real clicks reach: a click brings the window back, a right
+// press opens the shell menu (About is chosen in it by keys that come once it is up).
+TEST(MainWindow, ItsMinimizedBarAnswersAClickAndARightClick) {
+    test::AppFixture f;
+    f.LoadShell();
+    const HWND main = f.app->main.hwnd();
+    auto click = [&](DWORD down, DWORD up, auto done) {
+        f.app->main.imgMinimize_Click();
+        RECT bar;
+        GetWindowRect(main, &bar);
+        ASSERT_TRUE(IsIconic(main));
+        SetCursorPos((bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2);
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_MOUSE;
+        input[0].mi.dwFlags = down;
+        input[1].mi.dwFlags = up;
+        SendInput(2, input, sizeof(INPUT));
+        for (DWORD start = GetTickCount(); !done() && GetTickCount() - start < 5000;) f.Pump();
+    };
+    click(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, [&] { return !IsIconic(main); });
+    EXPECT_FALSE(IsIconic(main));
+    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) CALLBACK {
+        KillTimer(nullptr, timer);
+        for (int key : {VK_UP, VK_UP, VK_UP, VK_RETURN}) PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+    });
+    click(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, [&] { return f.app->about.IsLoaded(); });
+    EXPECT_TRUE(f.app->about.IsLoaded());
+}
+
 // A start counts as unfinished until the settle timer fires.
 TEST(ShellStart, TheSettleTimerClearsTheUnfinishedStartCount) {
     test::AppFixture f;
@@ -34,16 +64,54 @@ TEST(ShellStart, TheSettleTimerClearsTheUnfinishedStartCount) {
     EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "0");
 }
 
-// The first switch explains itself; a missing system.ini is reported and the session still ends.
-TEST(SwitchRun, ExplainsItselfAndLogsOffEvenWithoutSystemIni) {
+// The first switch explains itself; a missing system.ini is reported, and the run ends without
+// a log-off.
+TEST(SwitchRun, ExplainsItselfAndEndsWithoutALogOffWhenSystemIniIsMissing) {
     test::AppFixture f;
     DeleteFileA(f.folder.File("system.ini").c_str());
     f.Load("switch");
     EXPECT_EQ(f.platform.log, (std::vector<std::string>{"Message Welcome to Swiftdash", "Message SwiftDash",
-                                                        "EndSession 0", "ServiceProcess 0", "EndProcess"}));
+                                                        "ServiceProcess 0", "EndProcess"}));
     EXPECT_EQ(f.platform.ReadSetting("DisableSwitchMessage"), "1");
-    EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "0");
     EXPECT_FALSE(std::filesystem::exists(f.folder.File("system.ini")));
+}
+
+// Safe Mode hands the session to Explorer at once: no start counted, system.ini untouched.
+TEST(ShellStart, InSafeModeStartsExplorerAndEnds) {
+    test::AppFixture f;
+    f.platform.safeMode = true;
+    f.Load("");
+    EXPECT_EQ(f.platform.log, (std::vector<std::string>{"Start explorer.exe", "ServiceProcess 0", "EndProcess"}));
+    EXPECT_EQ(f.folder.Read("system.ini"), "[boot]\r\nshell=Explorer.exe\r\n");
+    EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "");
+}
+
+// A read-only system.ini: every command that writes the shell line says so in one box naming
+// the file and ends no session; only "Close SwiftDash" still quits, saying that Explorer is not
+// back. The file keeps its bytes and nothing is left beside it.
+TEST(SessionCommands, AShellLineThatCannotBeWrittenEndsNoSession) {
+    const std::string quit[] = {"ServiceProcess 0", "EndProcess"};
+    const struct { SessionCommandId id; std::vector<std::string> log; } cases[] = {
+        {SessionCommandId::ReturnToWindows, {"Message SwiftDash"}},
+        {SessionCommandId::RestartInSwiftDashMode, {"Message SwiftDash"}},
+        {SessionCommandId::CloseSwiftDash, {"Message SwiftDash", "Message SwiftDash", "Message SwiftDash", quit[0], quit[1]}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(SessionCommandFor(c.id).name);
+        test::TempFolder folder;
+        test::TestPlatform platform;
+        folder.Write("system.ini", "[boot]\r\nshell=SwiftDash\r\n");
+        SetFileAttributesA(folder.File("system.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+        Program program{platform};
+        program.vars.ProgramDir = folder.path;
+        program.vars.ShellMode = true;
+        EXPECT_EQ(RunSessionCommand(program, c.id), c.id == SessionCommandId::CloseSwiftDash);
+        EXPECT_EQ(platform.log, c.log);
+        const std::string& why = platform.messages[c.log.size() > 1 ? 1 : 0];
+        EXPECT_NE(why.find(folder.File("system.ini") + " is read-only"), std::string::npos) << why;
+        EXPECT_EQ(folder.Read("system.ini"), "[boot]\r\nshell=SwiftDash\r\n");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
+    }
 }
 
 struct ExitDialog : ::testing::Test, test::AppFixture {

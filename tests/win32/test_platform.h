@@ -19,9 +19,11 @@ public:
     // What the process looks like.
     std::string exeDir = "C:\\WINDOWS";
     std::string arguments;
+    bool safeMode = false;
 
     // What happened, and the scripted answers.
     std::vector<std::string> log;
+    std::vector<std::string> messages;       // the message boxes' texts
     std::deque<MsgAnswer> answers;           // Yes or Ok when empty
     std::deque<std::string> browseAnswers;   // the browse dialogs' answers; empty: cancelled
 
@@ -35,10 +37,12 @@ public:
     void SetServiceProcess(bool on) override { Record(on ? "ServiceProcess 1" : "ServiceProcess 0"); }
     void EndProcess() override { Record("EndProcess"); }
     bool ShiftKeyDown() override { return false; }
+    bool SafeMode() override { return safeMode; }
     void EndSession(SessionEnd how) override { Record("EndSession " + std::to_string(static_cast<unsigned>(how))); }
-    MsgAnswer ShowMessage(const std::string&, const std::string& title, MsgButtons buttons,
+    MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgButtons buttons,
                           MsgIcon) override {
         Record("Message " + title);
+        messages.push_back(text);
         return Answer(answers, buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
     }
     // The file it opens on; a folder browser's title.

@@ -34,6 +34,14 @@ std::string DialogFilter(const std::string& filter) {
     return pairs;
 }
 
+// Whether the Open dialog takes the name as its initial file: a folder ending in a backslash,
+// quotes, <>| and names of MAX_PATH characters or more make it fail before it opens (Wine's
+// dialog even crashes on the first).
+bool DialogTakesName(const std::string& name) {
+    return name.size() < MAX_PATH && name.find_first_of("\"<>|") == std::string::npos &&
+           (name.empty() || (name.back() != '\\' && name.back() != '/'));
+}
+
 }  // namespace
 
 std::string Win32Platform::BrowseForFile(WindowHandle owner, const BrowseFileRequest& request) {
@@ -41,7 +49,7 @@ std::string Win32Platform::BrowseForFile(WindowHandle owner, const BrowseFileReq
     auto getOpenFileName = LazyFunction<Fn>("COMDLG32.DLL", "GetOpenFileNameA");
     if (!getOpenFileName) return {};
     char file[1024] = {};
-    lstrcpynA(file, request.initialFile.c_str(), sizeof file);
+    if (DialogTakesName(request.initialFile)) lstrcpynA(file, request.initialFile.c_str(), sizeof file);
     const std::string filter = DialogFilter(request.filter);
     OPENFILENAMEA ofn = {};
     ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // the size Windows 95/98 accept
@@ -55,6 +63,12 @@ std::string Win32Platform::BrowseForFile(WindowHandle owner, const BrowseFileReq
     ofn.lpstrInitialDir = useDir ? request.initialDir.c_str() : nullptr;
     ofn.lpstrTitle = request.title.c_str();
     ofn.Flags = request.flags;
+    if (getOpenFileName(&ofn)) return file;
+    // Any other name the dialog rejects is an error rather than a cancel: open it again with an
+    // empty name.
+    auto extendedError = LazyFunction<DWORD(WINAPI*)()>("COMDLG32.DLL", "CommDlgExtendedError");
+    if (!file[0] || !extendedError || extendedError() == 0) return {};
+    file[0] = '\0';
     return getOpenFileName(&ofn) ? std::string(file) : std::string();
 }
 

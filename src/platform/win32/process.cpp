@@ -78,6 +78,8 @@ void Win32Platform::EndProcess() { ExitProcess(0); }
 // At start-up no input has reached this thread's queue yet, so GetKeyState would say "up".
 bool Win32Platform::ShiftKeyDown() { return (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0; }
 
+bool Win32Platform::SafeMode() { return GetSystemMetrics(SM_CLEANBOOT) != 0; }
+
 namespace {
 
 // NT-family Windows refuse a shut-down or restart without this privilege; 9x needs none.

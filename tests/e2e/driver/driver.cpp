@@ -27,14 +27,21 @@ std::string ClassOf(HWND hwnd) {
     return cls;
 }
 
-// A window's place on the screen and its state.
+// A window's place on the screen and its state: a button's check, and whether it has the focus
+// of its thread.
 void PrintWindow(const char* prefix, HWND hwnd) {
     RECT rect;
     GetWindowRect(hwnd, &rect);
-    std::printf("%sclass=%s text=%s x=%ld y=%ld w=%ld h=%ld style=%08lx visible=%d\n", prefix,
-                ClassOf(hwnd).c_str(), Text(hwnd).c_str(), rect.left, rect.top, rect.right - rect.left,
+    DWORD_PTR checked = 0;
+    if (ClassOf(hwnd) == "Button")
+        SendMessageTimeoutA(hwnd, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &checked);
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &thread);
+    std::printf("%sclass=%s text=%s x=%ld y=%ld w=%ld h=%ld style=%08lx visible=%d checked=%d focus=%d\n",
+                prefix, ClassOf(hwnd).c_str(), Text(hwnd).c_str(), rect.left, rect.top, rect.right - rect.left,
                 rect.bottom - rect.top, static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_STYLE)),
-                IsWindowVisible(hwnd) ? 1 : 0);
+                IsWindowVisible(hwnd) ? 1 : 0, checked == BST_CHECKED, thread.hwndFocus == hwnd);
 }
 
 std::vector<HWND> Children(HWND parent) {
@@ -47,7 +54,8 @@ std::vector<HWND> Children(HWND parent) {
 }
 
 // A visible top-level window by its title and class ("*": any class), or, when a control is
-// named, that control of such a window; polled for until the timeout.
+// named (by its text, or "#id" by its id), that control of such a window; polled for until the
+// timeout.
 HWND WaitFor(const char* title, const char* className, const char* control, int timeoutMs) {
     const char* cls = std::strcmp(className, "*") ? className : nullptr;
     for (int waited = 0;; waited += 50) {
@@ -56,7 +64,8 @@ HWND WaitFor(const char* title, const char* className, const char* control, int 
             if (!IsWindowVisible(hwnd)) continue;
             if (!control) return hwnd;
             for (HWND child : Children(hwnd))
-                if (Text(child) == control) return child;
+                if (control[0] == '#' ? GetDlgCtrlID(child) == std::atoi(control + 1) : Text(child) == control)
+                    return child;
         }
         if (waited >= timeoutMs) return nullptr;
         Sleep(50);
@@ -119,6 +128,19 @@ int main(int argc, char** argv) {
         PostMessageA(hwnd, click ? BM_CLICK : WM_CLOSE, 0, 0);
         return 0;
     }
+    if (command == "closeall") {  // what a task killer does: a close request to every top-level
+                                  // window of the process that has a window of this class
+        DWORD process = 0;
+        if (HWND any = FindWindowA(third, nullptr)) GetWindowThreadProcessId(any, &process);
+        if (!process) return 1;
+        EnumWindows([](HWND hwnd, LPARAM process) CALLBACK -> BOOL {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            if (owner == static_cast<DWORD>(process)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+            return TRUE;
+        }, process);
+        return 0;
+    }
     if (command == "trayicons") {  // the icons of Wine's notification area, on the screen
         if (HWND tray = FindWindowA("__winex11_standalone_tray", "Wine System Tray"))
             for (HWND child : Children(tray))
@@ -141,6 +163,6 @@ int main(int argc, char** argv) {
     if (command == "link")  // link file, target, arguments, "Start in" folder, Run state (SW_*)
         return MakeLink(title, third, Arg(argc, argv, 4, ""), Arg(argc, argv, 5, ""),
                         std::atoi(Arg(argc, argv, 6, "1"))) ? 0 : 1;
-    std::fprintf(stderr, "usage: sddriver wait|gone|click|close|trayicons|traylost|link\n");
+    std::fprintf(stderr, "usage: sddriver wait|gone|click|close|closeall|trayicons|traylost|link\n");
     return 2;
 }
