@@ -33,8 +33,8 @@ KNOWN_ON_95 = {
         GetProcAddress GetProcessHeap GetStartupInfoA GetSystemDirectoryA GetTempFileNameA
         GetTempPathA GetTickCount GetVersion GetVersionExA GetWindowsDirectoryA GlobalAlloc
         GlobalFree GlobalLock GlobalMemoryStatus GlobalUnlock HeapAlloc HeapFree LoadLibraryA
-        MoveFileA MulDiv ReadFile RemoveDirectoryA SetCurrentDirectoryA SetEndOfFile
-        SetFileAttributesA SetFilePointer SetLastError Sleep WaitForSingleObject WriteFile
+        MoveFileA MulDiv OpenEventA ReadFile RemoveDirectoryA SetCurrentDirectoryA SetEndOfFile
+        SetEvent SetFileAttributesA SetFilePointer SetLastError Sleep WaitForSingleObject WriteFile
         WritePrivateProfileStringA lstrcmpiA lstrcpyA lstrcpynA lstrlenA""",
     "USER32.DLL": """
         AdjustWindowRectEx AppendMenuA BeginPaint BringWindowToTop CallWindowProcA CheckMenuItem

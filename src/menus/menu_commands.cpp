@@ -17,7 +17,7 @@ constexpr const char* kProgramFilter = "Program Files|*.exe; *.com; *.bat|All Fi
 
 }  // namespace
 
-void mnuSwiftDashMode_Click(Program& program) { EnterSwiftDashMode(program); }
+bool mnuSwiftDashMode_Click(Program& program) { return EnterSwiftDashMode(program); }
 
 void frmMenu::OpenChosenFile(const char* title, const std::string& initialDir) {
     const BrowseFileRequest request{title, kFileCommandFlags, kProgramFilter, "", initialDir};

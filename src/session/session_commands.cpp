@@ -4,7 +4,6 @@
 #include "core/setting_keys.h"
 #include "core/setting_numbers.h"
 #include "core/start_guard.h"
-#include "session/set_shell.h"
 
 namespace sd {
 
@@ -36,15 +35,11 @@ bool RunSessionCommand(Program& program, SessionCommandId id) {
         program.platform.ShowMessage(command.confirmation, kAppTitle, MsgButtons::YesNo,
                                      MsgIcon::None) != MsgAnswer::Yes)
         return false;
-    switch (command.shell) {
-        case ShellChoice::Keep: break;
-        case ShellChoice::Explorer: SetShell(program, "explorer.exe"); break;
-        case ShellChoice::Self:
-            // A new stay in shell mode: starts that failed before it no longer count.
-            ForgetUnfinishedStarts(program.platform);
-            SetShell(program, program.vars.ExeName);
-            break;
-    }
+    // A new stay in shell mode: starts that failed before it no longer count.
+    if (command.shell == ShellChoice::Self) ForgetUnfinishedStarts(program.platform);
+    // Closing the program needs no shell choice; ending the session without one would bring
+    // the user back to the shell they meant to leave.
+    if (!ChooseShell(program, command.shell) && command.end) return false;
     if (command.end)
         EndWindowsSession(program, *command.end);
     else

@@ -8,6 +8,7 @@
 #include "session/open_file.h"
 #include "session/session_commands.h"
 #include "session/set_shell.h"
+#include "session/shell_choice.h"
 #include "shell_window/frm_main.h"
 #include "shell_window/frm_main_controls.h"
 #include "shell_window/run_mode.h"
@@ -34,11 +35,12 @@ namespace {
 // session back to Explorer, now and from the next log-on.
 void GiveExplorerBack(Program& program) {
     Platform& platform = program.platform;
-    SetShell(program, "explorer.exe");
-    platform.ShowMessage(
-        "SwiftDash did not start properly the last two times. Explorer has been made your shell "
-        "again and will come back at your next log-on; it is started now for this session.",
-        kAppTitle, MsgButtons::Ok, MsgIcon::Information);
+    // When Explorer could not be made the shell again, a box has said so instead.
+    if (ChooseShell(program, ShellChoice::Explorer))
+        platform.ShowMessage(
+            "SwiftDash did not start properly the last two times. Explorer has been made your shell "
+            "again and will come back at your next log-on; it is started now for this session.",
+            kAppTitle, MsgButtons::Ok, MsgIcon::Information);
     platform.StartProgram(ProgramStartFor("explorer.exe"));
     QuitProgram(program);
 }
@@ -92,7 +94,8 @@ void frmMain::Form_Load() {
             return;
         case RunMode::Switch:
             CheckSwitch(program);
-            mnuSwiftDashMode_Click(program);
+            // A switch that did not take has said why; the run ends without a log-off.
+            if (!mnuSwiftDashMode_Click(program)) QuitProgram(program);
             return;
         case RunMode::Shell:
             if (platform.AnotherInstanceRunning()) {
@@ -104,6 +107,9 @@ void frmMain::Form_Load() {
                 GiveExplorerBack(program);
                 return;
             }
+            // Before anything is started: an Explorer of the start-up folder must find the
+            // shell window taken.
+            platform.AnnounceShell(host_.hiddenOwner());
             CheckVersion(program, dialogs_);
             // Shift held skips the user's start-up list, as it does Windows' own StartUp group.
             if (!platform.ShiftKeyDown()) LaunchStartUpItems(program);

@@ -28,6 +28,7 @@ public:
     void Record(std::string line) { log.push_back(std::move(line)); }
 
     std::string ExecutableDirectory() override { return exeDir; }
+    std::string ExecutablePath() override { return exeDir + "\\SwiftDash.exe"; }
     std::string ExecutableBaseName() override { return "SwiftDash"; }
     std::string CommandLineArguments() override { return arguments; }
     bool AnotherInstanceRunning() override { return false; }
@@ -35,6 +36,7 @@ public:
     void EndProcess() override { Record("EndProcess"); }
     bool ShiftKeyDown() override { return false; }
     void EndSession(SessionEnd how) override { Record("EndSession " + std::to_string(static_cast<unsigned>(how))); }
+    void AnnounceShell(WindowHandle) override { Record("AnnounceShell"); }
     MsgAnswer ShowMessage(const std::string&, const std::string& title, MsgButtons buttons,
                           MsgIcon) override {
         Record("Message " + title);
