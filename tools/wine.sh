@@ -115,6 +115,21 @@ sd_new_prefix() {  # sd_new_prefix DEST
     done
 }
 
+# Wine's name for a Windows version as the commands take it (xp, win10, nt40, 98...).
+sd_wine_version() {  # sd_wine_version NAME
+    case ${1,,} in
+        95|win95) echo win95 ;; 98|win98) echo win98 ;; me|winme) echo winme ;;
+        nt4|nt40|winnt4) echo nt40 ;; 2000|2k|win2k) echo win2k ;; xp|winxp) echo winxp ;;
+        7|win7) echo win7 ;; 10|win10) echo win10 ;;
+        *) echo "unknown Windows version: $1 (98, nt40, 2000, xp, 7, win10...)" >&2; return 1 ;;
+    esac
+}
+
+# Wine in the current prefix poses as that Windows version from the next program on.
+sd_pose_as() {  # sd_pose_as WINE_VERSION
+    sd_wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null 2>&1
+}
+
 # A display: the user's own, or a private Xvfb. Prints the DISPLAY value to use.
 sd_start_xvfb() {  # sd_start_xvfb PIDFILE
     local n
