@@ -20,9 +20,7 @@ constexpr const char* kProgramFilter = "Program Files|*.exe; *.com; *.bat|All Fi
 
 }  // namespace
 
-bool mnuSwiftDashMode_Click(Program& program) {
-    return RunSessionCommand(program, SessionCommandId::EnterSwiftDashMode);
-}
+bool mnuSwiftDashMode_Click(Program& program) { return EnterSwiftDashMode(program); }
 
 void frmMenu::OpenChosenFile(const char* title, const std::string& initialDir) {
     const BrowseFileRequest request{title, kFileCommandFlags, kProgramFilter, "", initialDir};

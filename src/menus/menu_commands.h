@@ -6,7 +6,7 @@
 namespace sd {
 
 // "SwiftDash Mode": the switch into shell mode; also run by the switch start and the tray icon.
-// False when it stopped short and the program goes on.
+// Returns only when the switch did not take (false); the program then goes on.
 bool mnuSwiftDashMode_Click(Program& program);
 
 }  // namespace sd
