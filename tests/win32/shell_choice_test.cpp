@@ -55,7 +55,7 @@ TEST(ShellChoice, EachFamilyStoresItWhereItsLogOnReadsItOrLeavesTheSessionAlone)
         std::vector<std::string> log;
     } cases[] = {
         {"98: system.ini", F::Win9x, SessionCommandId::EnterSwiftDashMode, REG_NONE, false,
-         "[boot]\r\nshell=SwiftDash\r\n", "", loggedOff},
+         "[boot]\r\nshell=SWIFTD~1\r\n", "", loggedOff},
         {"XP: a number replaced, the path quoted", F::NT2000OrLater, SessionCommandId::EnterSwiftDashMode, REG_DWORD,
          false, kIni, "1:\"C:\\Swift Dash\\SwiftDash.exe\"", loggedOff},
         {"XP, locked key: no switch", F::NT2000OrLater, SessionCommandId::EnterSwiftDashMode, REG_SZ, true,
@@ -63,7 +63,8 @@ TEST(ShellChoice, EachFamilyStoresItWhereItsLogOnReadsItOrLeavesTheSessionAlone)
         {"XP, locked key: no restart", F::NT2000OrLater, SessionCommandId::RestartWindows, REG_SZ, true,
          kIni, "1:C:\\other.exe", refused},
         {"XP, locked key: Close still closes", F::NT2000OrLater, SessionCommandId::CloseSwiftDash, REG_SZ, true,
-         kIni, "1:C:\\other.exe", {"Message SwiftDash", "Message SwiftDash", "ServiceProcess 0", "EndProcess"}},
+         kIni, "1:C:\\other.exe",
+         {"Message SwiftDash", "Message SwiftDash", "Message SwiftDash", "ServiceProcess 0", "EndProcess"}},
         {"NT 4: nothing to undo on return", F::NT4OrEarlier, SessionCommandId::ReturnToWindows, REG_NONE, false,
          kIni, "", loggedOff},
     };
