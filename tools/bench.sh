@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The benchmark command: SwiftDash.exe in shell mode against the minimal window program.
-#   tools/bench.sh [--runs N] [--idle-seconds S] [--settle-seconds S] [--info-cycles N]
+#   tools/bench.sh [--windows VERSION] [--runs N] [--idle-seconds S] [--settle-seconds S] [--info-cycles N]
+# --windows xp (win10, nt40...): Wine poses as that Windows; the report is report-<version>.txt.
 # Builds, prepares a private prefix and display, runs tests/bench/bench.py, cleans up.
 set -euo pipefail
 SD_ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -8,14 +9,15 @@ cd "$SD_ROOT"
 . tools/setup.sh
 sd_setup
 
-runs=15 idle=10 settle=2 cycles=1000
+runs=15 idle=10 settle=2 cycles=1000 pose=98
 while [ $# -gt 0 ]; do
     case $1 in
+        --windows) pose=$2; shift 2 ;;
         --runs) runs=$2; shift 2 ;;
         --idle-seconds) idle=$2; shift 2 ;;
         --settle-seconds) settle=$2; shift 2 ;;
         --info-cycles) cycles=$2; shift 2 ;;
-        *) echo "usage: tools/bench.sh [--runs N] [--idle-seconds S] [--settle-seconds S] [--info-cycles N]" >&2; exit 2 ;;
+        *) echo "usage: tools/bench.sh [--windows VERSION] [--runs N] [--idle-seconds S] [--settle-seconds S] [--info-cycles N]" >&2; exit 2 ;;
     esac
 done
 
@@ -28,6 +30,9 @@ i686-w64-mingw32-g++-win32 -std=c++17 -O2 -static -Wall -Wextra -DWINVER=0x0501 
     -D_WIN32_WINNT=0x0501 -o "$out/bench_probe.exe" tests/bench/probe/probe.cpp -lpsapi -lntdll
 
 . tools/wine.sh
+version=$(sd_wine_version "$pose")
+report=$out/report.txt
+[ "$version" = win98 ] || report=$out/report-$version.txt
 prefix=$SD_WINE_DIR/bench/prefix
 cleanup() {
     WINEPREFIX=$prefix sd_wineserver -k 2>/dev/null || true
@@ -42,6 +47,7 @@ sd_wine_env "$prefix"
 DISPLAY=$(sd_start_xvfb "$out/xvfb.pid")
 export DISPLAY
 sd_wineserver -p  # one server for the whole benchmark: each program start stays cheap
+sd_pose_as "$version"
 windows=$prefix/drive_c/windows
 cp build/win32/SwiftDash.exe build/win32/tests/bench/fixture/minimal_window.exe \
    build/win32/tests/e2e/driver/sddriver.exe "$out/bench_probe.exe" "$windows/"
@@ -58,4 +64,4 @@ sd_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>
 
 # The distribution's Python: python3-xlib is installed for it.
 /usr/bin/python3 tests/bench/bench.py --runs "$runs" --idle-seconds "$idle" --settle-seconds "$settle" --info-cycles "$cycles" --prefix "$prefix" \
-    --display "$DISPLAY" --report "$out/report.txt"
+    --display "$DISPLAY" --windows "$version" --report "$report"

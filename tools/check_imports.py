@@ -35,8 +35,8 @@ WINDOWS_95 = {
         GetProcessHeap GetShortPathNameA GetStartupInfoA GetSystemDirectoryA GetTempFileNameA
         GetTempPathA GetTickCount GetVersion GetVersionExA GetWindowsDirectoryA GlobalAlloc
         GlobalFree GlobalLock GlobalMemoryStatus GlobalUnlock HeapAlloc HeapFree
-        InitializeCriticalSection LeaveCriticalSection LoadLibraryA MoveFileA MulDiv ReadFile
-        RemoveDirectoryA SetCurrentDirectoryA SetEndOfFile SetFileAttributesA SetFilePointer
+        InitializeCriticalSection LeaveCriticalSection LoadLibraryA MoveFileA MulDiv OpenEventA ReadFile
+        RemoveDirectoryA SetCurrentDirectoryA SetEndOfFile SetEvent SetFileAttributesA SetFilePointer
         SetLastError SetUnhandledExceptionFilter Sleep TlsAlloc TlsFree TlsGetValue TlsSetValue
         VirtualProtect VirtualQuery WaitForSingleObject WriteFile WritePrivateProfileStringA
         lstrcmpiA lstrcpyA lstrcpynA lstrlenA""",

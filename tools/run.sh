@@ -6,11 +6,19 @@
 #   tools/run.sh --fresh         the same, starting from a new prefix
 #   tools/run.sh exec ARGS...    run SwiftDash.exe ARGS in the running session (e.g. exec switch)
 #   tools/run.sh screenshot FILE save the running session's screen as a PNG
+# --windows VERSION first (xp, win10, nt40, ...) runs each of them in a prefix of its own where
+# Wine poses as that Windows, whose log-on reads the per-user Shell value.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/setup.sh
 . tools/wine.sh
+version=win98
+if [ "${1:-}" = --windows ]; then
+    version=$(sd_wine_version "${2:-}")
+    shift 2
+fi
 run_dir=$SD_WINE_DIR/run
+[ "$version" = win98 ] || run_dir=$SD_WINE_DIR/run-$version
 prefix=$run_dir/prefix
 logs=$run_dir/logs
 mkdir -p "$run_dir"
@@ -33,7 +41,7 @@ screenshot)
     ;;
 --fresh) rm -rf "$prefix" "$logs" ;;
 "") ;;
-*) echo "usage: tools/run.sh [--fresh] | exec ARGS... | screenshot FILE"; exit 2 ;;
+*) echo "usage: tools/run.sh [--windows VERSION] [--fresh] | exec ARGS... | screenshot FILE"; exit 2 ;;
 esac
 
 sd_setup
@@ -41,6 +49,7 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32 >/dev/null
 # A prefix made by an older recipe is made anew (its settings go with it).
 [ "$(cat "$prefix/.sd-template" 2>/dev/null)" = "$SD_TEMPLATE_VERSION" ] || sd_new_prefix "$prefix"
+(sd_wine_env "$prefix"; sd_pose_as "$version"; sd_wineserver -w)
 cp build/win32/SwiftDash.exe "$prefix/drive_c/windows/"
 
 xvfb_pid=

@@ -1,15 +1,42 @@
 #!/usr/bin/env bash
-# A Windows 98 log-on loop over a prefix: each log-on reads the shell= line of system.ini and
-# starts that shell; a log-off or restart logs on again, a shut-down ends the loop.
-# Usage: tools/session.sh PREFIX   (DISPLAY must be set)
+# A Windows log-on loop over a prefix: each log-on finds the shell as the Windows the prefix
+# poses as does, and starts it; a log-off or restart logs on again, a shut-down ends the loop.
+# Windows 95/98 read the shell= line of system.ini; 2000 and later the string Shell under the
+# user's Winlogon key, else the machine-wide one.
+# Usage: tools/session.sh PREFIX                (DISPLAY must be set)
+#        tools/session.sh --next-shell PREFIX   print what the next log-on would start
 set -uo pipefail
 SD_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$SD_ROOT/tools/wine.sh"
+only_tell=
+[ "$1" = --next-shell ] && { only_tell=1; shift; }
 prefix=$1
 sd_wine_env "$prefix"
 ini=$prefix/drive_c/windows/system.ini
 logs=$(dirname "$prefix")/logs
 mkdir -p "$logs"
+
+# A string value as reg prints it, or nothing (absent, or not a string).
+reg_string() {  # reg_string KEY VALUE
+    sd_wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' \
+        | sed -n "s/^ *$2 *REG_\(EXPAND_\)\?SZ *//p" | head -n 1
+}
+
+winlogon='Software\Microsoft\Windows NT\CurrentVersion\Winlogon'
+# The shell the log-on starts, as the Windows the prefix poses as chooses it.
+next_shell() {
+    case $(reg_string 'HKCU\Software\Wine' Version) in
+        win95|win98|winme|'') sd_shell_line "$ini" ;;
+        *) local user
+           user=$(reg_string "HKCU\\$winlogon" Shell)
+           [ -n "$user" ] && echo "$user" || reg_string "HKLM\\$winlogon" Shell ;;
+    esac
+}
+
+if [ -n "$only_tell" ]; then
+    next_shell
+    exit 0
+fi
 
 # How the last session ended, from the relay log: 0 log-off, 1 shut-down, 2 restart.
 session_end() {
@@ -31,8 +58,11 @@ use_desktop() {
 n=0
 while true; do
     n=$((n + 1))
-    name=$(sd_logon_shell "$ini")
-    echo "log-on $n: shell=$name"
+    shell=$(next_shell)
+    program=${shell//\"/}
+    name=$(basename "${program//\\//}")
+    name=${name%.*}
+    echo "log-on $n: shell=$shell"
     echo "$n" > "$logs/current"
     if [ "${name,,}" = "explorer" ] || [ -z "$name" ]; then
         # The normal shell's side: Wine's desktop with its taskbar, and SwiftDash beside it in
@@ -43,7 +73,9 @@ while true; do
     else
         use_desktop Default
         export WINEDEBUG=-all,+relay
-        sd_wine "C:\\windows\\$name.exe" >/dev/null 2>"$logs/logon-$n-shell.log" &
+        # 95/98 find a bare name in the Windows folder; the NT family's value is a full path.
+        [[ $program == *\\* ]] || program="C:\\windows\\$name.exe"
+        sd_wine "$program" >/dev/null 2>"$logs/logon-$n-shell.log" &
     fi
     export WINEDEBUG=-all
     started=$SECONDS

@@ -115,14 +115,34 @@ sd_new_prefix() {  # sd_new_prefix DEST
     done
 }
 
-# The program a log-on starts: the base name of the first shell line of system.ini's [boot]
-# section, folder and extension dropped, as Windows reads it (a short name such as SWIF~G5Q
-# included); the shell is then C:\windows\NAME.exe. Empty without a shell line.
+# The value of the first shell line of system.ini's [boot] section, as Windows 95/98 read it.
+sd_shell_line() {  # sd_shell_line SYSTEM_INI
+    awk 'BEGIN{IGNORECASE=1} /^\[/{boot=(tolower($0) ~ /^\[boot\]/)} boot && /^shell=/{sub(/\r$/,""); sub(/^[^=]*=/,""); print; exit}' "$1"
+}
+
+# The program a log-on starts: the shell line's base name, folder and extension dropped, as
+# Windows reads it (a short name such as SWIF~G5Q included); the shell is then
+# C:\windows\NAME.exe. Empty without a shell line.
 sd_logon_shell() {  # sd_logon_shell SYSTEM_INI
     local shell
-    shell=$(awk 'BEGIN{IGNORECASE=1} /^\[/{boot=(tolower($0) ~ /^\[boot\]/)} boot && /^shell=/{sub(/\r$/,""); sub(/^[^=]*=/,""); print; exit}' "$1")
+    shell=$(sd_shell_line "$1")
     shell=$(basename "${shell//\\//}" 2>/dev/null)
     echo "${shell%.*}"
+}
+
+# Wine's name for a Windows version as the commands take it (xp, win10, nt40, 98...).
+sd_wine_version() {  # sd_wine_version NAME
+    case ${1,,} in
+        95|win95) echo win95 ;; 98|win98) echo win98 ;; me|winme) echo winme ;;
+        nt4|nt40|winnt4) echo nt40 ;; 2000|2k|win2k) echo win2k ;; xp|winxp) echo winxp ;;
+        7|win7) echo win7 ;; 10|win10) echo win10 ;;
+        *) echo "unknown Windows version: $1 (98, nt40, 2000, xp, 7, win10...)" >&2; return 1 ;;
+    esac
+}
+
+# Wine in the current prefix poses as that Windows version from the next program on.
+sd_pose_as() {  # sd_pose_as WINE_VERSION
+    sd_wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null 2>&1
 }
 
 # A display: the user's own, or a private Xvfb. Prints the DISPLAY value to use.

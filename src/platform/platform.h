@@ -19,6 +19,10 @@ enum class SessionEnd { LogOff, ShutDown, Reboot };
 
 enum class ReplaceResult { Replaced, Unsupported, Failed };
 
+// The Windows families differ in where the shell is chosen: system.ini on 95/98/Me, a per-user
+// registry value on 2000 and later, and only machine-wide (administrators) on NT 4.0 and before.
+enum class WindowsFamily { Win9x, NT4OrEarlier, NT2000OrLater };
+
 struct MemoryStatus {
     std::uint32_t memoryLoad = 0;  // percent in use
     std::uint64_t totalPhys = 0;   // bytes
@@ -64,6 +68,8 @@ public:
     // --- Process ---
     // The folder of the running exe, without a trailing separator.
     virtual std::string ExecutableDirectory() = 0;
+    // The running exe's full path.
+    virtual std::string ExecutablePath() = 0;
     // The file name of the running exe without folder and extension.
     virtual std::string ExecutableBaseName() = 0;
     // The same from the exe's short (8.3) name; the long one where the system has no short one.
@@ -82,8 +88,19 @@ public:
     virtual bool SafeMode() = 0;
 
     // --- Session ---
-    // Asks Windows to end the session that way, without forcing programs; the answer is ignored.
+    // Asks Windows to end the session that way, without forcing programs (on the NT family
+    // with the right to shut down asked for first); the answer is ignored.
     virtual void EndSession(SessionEnd how) = 0;
+    // NT family: makes the window the session's shell window, so that an Explorer started
+    // later opens a folder window instead of a second desktop, and tells the log-on screen
+    // that the shell is up. Nothing on 9x.
+    virtual void AnnounceShell(WindowHandle shellWindow) = 0;
+
+    // --- Per-user shell (2000 and later: the user's own Winlogon value Shell) ---
+    // Stores the command line the next log-on starts, as text; false when it was not stored.
+    virtual bool WriteUserShell(const std::string& commandLine) = 0;
+    // Removes the value, so that the machine's own choice applies; true when it is gone.
+    virtual bool DeleteUserShell() = 0;
 
     // --- Dialogs ---
     // A modal message box owned by no window; blocks until the user answers.
@@ -146,6 +163,8 @@ public:
     // --- System ---
     // The physical memory's size, what of it is free, and the percentage in use.
     virtual MemoryStatus GetMemoryStatus() = 0;
+    // Which family the running Windows belongs to, decided once.
+    virtual WindowsFamily Family() = 0;
 };
 
 }  // namespace sd

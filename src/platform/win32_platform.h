@@ -1,6 +1,7 @@
 // The Win32 implementation of the platform interface (ANSI functions, 9x-safe imports).
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/platform.h"
@@ -13,6 +14,9 @@ struct Win32PlatformOptions {
     bool forceWin9x = false;
     std::string settingsKey = "Software\\SwiftDash\\Default";  // below HKEY_CURRENT_USER
     std::string instanceName = "SwiftDash.Instance";           // the running-instance mutex
+    // The family the program acts for, whatever the system says (tests of each road); the
+    // system's own answer when empty.
+    std::optional<WindowsFamily> family = std::nullopt;
 };
 
 class Win32Platform : public Platform {
@@ -23,6 +27,7 @@ public:
     Win32Platform& operator=(const Win32Platform&) = delete;
 
     std::string ExecutableDirectory() override;
+    std::string ExecutablePath() override;
     std::string ExecutableBaseName() override;
     std::string ExecutableShortBaseName() override;
     std::string CommandLineArguments() override;
@@ -33,6 +38,10 @@ public:
     bool SafeMode() override;
 
     void EndSession(SessionEnd how) override;
+    void AnnounceShell(WindowHandle shellWindow) override;
+
+    bool WriteUserShell(const std::string& commandLine) override;
+    bool DeleteUserShell() override;
 
     MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgButtons buttons,
                           MsgIcon icon) override;
@@ -63,6 +72,7 @@ public:
     bool DeleteTrayIcon(WindowHandle window, unsigned id) override;
 
     MemoryStatus GetMemoryStatus() override;
+    WindowsFamily Family() override { return family_; }
 
     // True on Windows 95/98/Me (bit 31 of GetVersion), or when forced.
     bool IsWin9x() const;
@@ -72,6 +82,7 @@ private:
     const char* StartFolder(const std::string& folder);
 
     Win32PlatformOptions options_;
+    WindowsFamily family_;
     void* instanceMutex_ = nullptr;
 };
 

@@ -4,7 +4,6 @@
 #include "core/setting_keys.h"
 #include "core/setting_numbers.h"
 #include "core/start_guard.h"
-#include "session/set_shell.h"
 
 namespace sd {
 
@@ -37,17 +36,11 @@ bool RunSessionCommand(Program& program, SessionCommandId id) {
         platform.ShowMessage(command.confirmation, kAppTitle, MsgButtons::YesNo, MsgIcon::None) !=
             MsgAnswer::Yes)
         return false;
-    bool stored = true;
-    switch (command.shell) {
-        case ShellChoice::Keep: break;
-        case ShellChoice::Explorer: stored = SetShell(program, "explorer.exe"); break;
-        case ShellChoice::Self:
-            stored = SetShell(program, ShellLineName(program));
-            // A new stay in shell mode: starts that failed before it no longer count.
-            if (stored) ForgetUnfinishedStarts(platform);
-            break;
-    }
-    // SetShell has said why; a log-off now would bring back the shell the user meant to leave.
+    const bool stored = ChooseShell(program, command.shell);
+    // A new stay in shell mode: starts that failed before it no longer count.
+    if (stored && command.shell == ShellChoice::Self) ForgetUnfinishedStarts(platform);
+    // The reason has been shown; ending the session now would bring the user back to the shell
+    // they meant to leave.
     if (!stored && command.end) return false;
     if (!stored)
         platform.ShowMessage("SwiftDash closes now, but Explorer could not be put back as your "

@@ -5,10 +5,9 @@
 
 #include "core/program.h"
 #include "platform/platform.h"
+#include "session/shell_choice.h"
 
 namespace sd {
-
-enum class ShellChoice { Keep, Explorer, Self };
 
 enum class SessionCommandId {
     ReturnToWindows,
@@ -28,7 +27,7 @@ struct SessionCommand {
     SessionCommandId id;              // the row's own id, checked against its place below
     bool checkSwitchFirst;            // the once-per-user explanation before anything else
     const char* confirmation;         // a Yes/No question that must be answered Yes, or null
-    ShellChoice shell;                // what the shell= line becomes first
+    ShellChoice shell;                // what the next log-on's shell becomes first
     std::optional<SessionEnd> end;    // the session end asked for; none: the program just quits
 };
 
@@ -59,9 +58,9 @@ void CheckSwitch(Program& program);
 
 const SessionCommand& SessionCommandFor(SessionCommandId id);
 
-// Runs the command's steps in order: explanation, confirmation, shell line, session end,
-// QuitProgram. False when it stopped short: the user answered No to the confirmation, or the
-// shell line could not be written for a command that ends the session.
+// Runs the command's steps in order: explanation, confirmation, shell choice, session end,
+// QuitProgram. Returns false when the user answered No to the confirmation, or when the shell
+// choice was not stored: then the session is not ended and the program goes on.
 bool RunSessionCommand(Program& program, SessionCommandId id);
 
 // Asks the system to end the session that way, then QuitProgram.

@@ -113,6 +113,9 @@ void frmMain::Form_Load() {
                 GiveExplorerBack(program);
                 return;
             }
+            // Before anything is started: an Explorer of the start-up folder must find the
+            // shell window taken.
+            platform.AnnounceShell(host_.hiddenOwner());
             CheckVersion(program, dialogs_.options);
             // Shift held skips the user's start-up list, as it does Windows' own StartUp group.
             if (!platform.ShiftKeyDown()) LaunchStartUpItems(program);

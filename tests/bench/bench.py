@@ -435,7 +435,8 @@ def report(results, failures, args):
     sd, mini = (results[p.name] for p in PROGRAMS)
     emulated = any(r.get("emulated") for r in sd + mini)
     lines = [
-        "SwiftDash.exe (shell mode) against minimal_window.exe, one Wine prefix, interleaved",
+        f"SwiftDash.exe (shell mode) against minimal_window.exe, one Wine prefix posing as {args.windows}, "
+        "interleaved",
         f"runs: {len(sd)} SwiftDash, {len(mini)} minimal measured of {args.runs} each; "
         f"failed: {len(failures['SwiftDash'])} SwiftDash, {len(failures['minimal'])} minimal",
         f"idle period: {args.idle_seconds} s, begun {args.settle_seconds} s after the window shows",
@@ -561,6 +562,7 @@ def main():
     parser.add_argument("--prefix", required=True)
     parser.add_argument("--display", required=True)
     parser.add_argument("--report", required=True)
+    parser.add_argument("--windows", default="win98", help="the Windows version Wine poses as")
     args = parser.parse_args()
     bench = Bench(args)
     try:

@@ -21,6 +21,9 @@ public:
     std::string arguments;
     bool anotherInstance = false, shiftDown = false, safeMode = false;
     bool win9x = true;  // no atomic replace
+    WindowsFamily family = WindowsFamily::Win9x;
+    bool userShellLocked = false;  // the per-user shell value refuses every change
+    std::string userShell;         // the per-user shell value; empty: none
     std::map<std::string, std::string> files;  // path to bytes
     std::set<std::string> folders, readOnly;
     std::map<std::string, std::string> settings;
@@ -40,6 +43,7 @@ public:
     int steps = 0;
 
     std::string ExecutableDirectory() override { return exeDir; }
+    std::string ExecutablePath() override { return exeDir + "\\" + exeName + ".exe"; }
     std::string ExecutableBaseName() override { return exeName; }
     std::string ExecutableShortBaseName() override { return "SWIFTD~1"; }
     std::string CommandLineArguments() override { return arguments; }
@@ -51,6 +55,16 @@ public:
 
     void EndSession(SessionEnd how) override {
         Record(how == SessionEnd::LogOff ? "LogOff" : how == SessionEnd::ShutDown ? "ShutDown" : "Reboot");
+    }
+
+    void AnnounceShell(WindowHandle) override { Record("AnnounceShell"); }
+    bool WriteUserShell(const std::string& commandLine) override {
+        if (!userShellLocked) userShell = commandLine;
+        return !userShellLocked;
+    }
+    bool DeleteUserShell() override {
+        if (!userShellLocked) userShell.clear();
+        return !userShellLocked;
     }
 
     MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon) override {
@@ -124,6 +138,7 @@ public:
         return true;
     }
     MemoryStatus GetMemoryStatus() override { return {}; }
+    WindowsFamily Family() override { return family; }
 
     void Record(std::string line) { log.push_back(std::move(line)); }
 

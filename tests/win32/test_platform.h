@@ -30,6 +30,7 @@ public:
     void Record(std::string line) { log.push_back(std::move(line)); }
 
     std::string ExecutableDirectory() override { return exeDir; }
+    std::string ExecutablePath() override { return exeDir + "\\SwiftDash.exe"; }
     std::string ExecutableBaseName() override { return "SwiftDash"; }
     std::string ExecutableShortBaseName() override { return "SWIFTD~1"; }
     std::string CommandLineArguments() override { return arguments; }
@@ -39,6 +40,7 @@ public:
     bool ShiftKeyDown() override { return false; }
     bool SafeMode() override { return safeMode; }
     void EndSession(SessionEnd how) override { Record("EndSession " + std::to_string(static_cast<unsigned>(how))); }
+    void AnnounceShell(WindowHandle) override { Record("AnnounceShell"); }
     MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgButtons buttons,
                           MsgIcon) override {
         Record("Message " + title);

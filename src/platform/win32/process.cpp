@@ -7,15 +7,28 @@
 
 namespace sd {
 
-Win32Platform::Win32Platform(Win32PlatformOptions options) : options_(std::move(options)) {}
+namespace {
+
+// Bit 31 of GetVersion marks 95/98/Me; on the NT family the low byte is the major version.
+WindowsFamily FamilyOfTheSystem() {
+    const DWORD version = GetVersion();
+    if (version & 0x80000000u) return WindowsFamily::Win9x;
+    return LOBYTE(LOWORD(version)) >= 5 ? WindowsFamily::NT2000OrLater : WindowsFamily::NT4OrEarlier;
+}
+
+}  // namespace
+
+Win32Platform::Win32Platform(Win32PlatformOptions options)
+    : options_(std::move(options)),
+      family_(options_.family       ? *options_.family
+              : options_.forceWin9x ? WindowsFamily::Win9x
+                                    : FamilyOfTheSystem()) {}
 
 Win32Platform::~Win32Platform() {
     if (instanceMutex_) CloseHandle(instanceMutex_);
 }
 
-bool Win32Platform::IsWin9x() const {
-    return options_.forceWin9x || (GetVersion() & 0x80000000u) != 0;
-}
+bool Win32Platform::IsWin9x() const { return family_ == WindowsFamily::Win9x; }
 
 namespace {
 
@@ -34,6 +47,8 @@ std::string BaseNameOf(std::string path) {
 }
 
 }  // namespace
+
+std::string Win32Platform::ExecutablePath() { return ModulePath(); }
 
 std::string Win32Platform::ExecutableDirectory() {
     const std::string path = ModulePath();
