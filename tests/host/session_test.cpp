@@ -131,6 +131,45 @@ TEST(SessionCommands, RunTheirStepsInOrder) {
     EXPECT_EQ(m.platform.log, m.Log({"TrayDelete 1"}, true));
 }
 
+// Each Windows family keeps the shell choice where its log-on reads it: system.ini, the user's
+// own value (the exe's path, quoted for its blank), or nowhere on NT 4.0, which has nothing to
+// undo on a return. A choice not stored leaves the session alone; Close still closes.
+TEST(ShellChoice, EachFamilyStoresItWhereItsLogOnReadsItOrLeavesTheSessionAlone) {
+    using F = WindowsFamily;
+    const std::vector<std::string> refused = {"Message SwiftDash"};
+    const struct {
+        const char* name;
+        F family;
+        SessionCommandId command;
+        bool locked;
+        std::string ini, userShell;
+        std::vector<std::string> log;
+    } cases[] = {
+        {"98", F::Win9x, SessionCommandId::EnterSwiftDashMode, false, RewriteShellLines(kOld, "SWIFTD~1"), "C:\\other.exe",
+         {"LogOff", kQuit[0], kQuit[1]}},
+        {"XP", F::NT2000OrLater, SessionCommandId::EnterSwiftDashMode, false, kOld, "\"C:\\Swift Dash\\SwiftDash.exe\"",
+         {"LogOff", kQuit[0], kQuit[1]}},
+        {"XP, locked: no switch", F::NT2000OrLater, SessionCommandId::EnterSwiftDashMode, true, kOld, "C:\\other.exe", refused},
+        {"XP, locked: no restart", F::NT2000OrLater, SessionCommandId::RestartWindows, true, kOld, "C:\\other.exe", refused},
+        {"XP, locked: Close closes", F::NT2000OrLater, SessionCommandId::CloseSwiftDash, true, kOld, "C:\\other.exe",
+         {"Message SwiftDash", "Message SwiftDash", "Message SwiftDash", kQuit[0], kQuit[1]}},
+        {"NT 4", F::NT4OrEarlier, SessionCommandId::ReturnToWindows, false, kOld, "C:\\other.exe", {"LogOff", kQuit[0], kQuit[1]}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Machine m;
+        m.platform.family = c.family;
+        m.platform.userShellLocked = c.locked;
+        m.platform.userShell = "C:\\other.exe";
+        m.platform.exeDir = "C:\\Swift Dash";
+        m.platform.settings[keys::DisableSwitchMessage] = "1";
+        RunSessionCommand(m.program, c.command);
+        EXPECT_EQ(m.platform.files[kIni], c.ini);
+        EXPECT_EQ(m.platform.userShell, c.userShell);
+        EXPECT_EQ(m.platform.log, c.log);
+    }
+}
+
 // Two unfinished starts give Explorer back; when system.ini cannot be written the box says how
 // to mend it and the count stays for the next start.
 TEST(StartGuard, GivesExplorerBackAndKeepsTheCountWhenSystemIniCannotBeWritten) {
@@ -161,9 +200,8 @@ TEST(StartUpItems, StartInOrderThenTheFolder) {
     m.platform.settings = {{keys::StartUpItem0, "C:\\A.EXE"}, {keys::StartUpItem2, "C:\\B.EXE"},
                            {keys::StartUpFolder, "C:\\Games"}};
     LaunchStartUpItems(m.program);
-    EXPECT_EQ(m.platform.log, (std::vector<std::string>{"Start [C:\\A.EXE] C:\\A.EXE (C:\\)", "Message SwiftDash",
-                                                        "Start [C:\\B.EXE] C:\\B.EXE (C:\\)",
-                                                        "Start explorer C:\\Games"}));
+    EXPECT_EQ(m.platform.log, (std::vector<std::string>{"Start [C:\\A.EXE] C:\\A.EXE", "Message SwiftDash",
+                                                        "Start [C:\\B.EXE] C:\\B.EXE", "Start explorer C:\\Games"}));
 }
 
 }  // namespace

@@ -102,7 +102,7 @@ TEST_F(ExitDialog, OkRunsTheSelectedOptionsCommand) {
     const std::string quit[] = {"ServiceProcess 0", "EndProcess"};
     const struct { ExitControl option; MsgAnswer answer; const char* shell; std::vector<std::string> log; } cases[] = {
         {ExitControl::optCloseSwiftDash, MsgAnswer::No, "Explorer.exe", {"Message SwiftDash"}},  // asked: no more
-        {ExitControl::optRestartInSwiftDashMode, MsgAnswer::Yes, "SWIFTD~1", {"EndSession 2", quit[0], quit[1]}},
+        {ExitControl::optRestartInSwiftDashMode, MsgAnswer::Yes, "SWIFTD~1", {"Reboot", quit[0], quit[1]}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.shell);
@@ -117,7 +117,7 @@ TEST_F(ExitDialog, OkRunsTheSelectedOptionsCommand) {
     }
     platform.log.clear();
     Notify(ExitControl::optRestart, BN_DOUBLECLICKED);
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"EndSession 2", quit[0], quit[1]}));
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"Reboot", quit[0], quit[1]}));
 }
 
 TEST_F(ExitDialog, CaptionsFitAndCancelCloseBoxAndEscapeChangeNothing) {

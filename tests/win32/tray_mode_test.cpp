@@ -33,7 +33,7 @@ TEST(TrayMenu, EntriesByKeyboardRunTheirHandlerOnly) {
     const WPARAM down = VK_DOWN;
     // What each entry logs before the quit: TrayDelete 1, ServiceProcess 0, EndProcess.
     const struct { std::vector<WPARAM> keys; std::vector<std::string> log; } cases[] = {
-        {{down, down, VK_RIGHT, down, down}, {"EndSession 0"}},  // Session, Log Off
+        {{down, down, VK_RIGHT, down, down}, {"LogOff"}},  // Session, Log Off
         {{VK_ESCAPE}, {}},                                        // no entry, no quit
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
