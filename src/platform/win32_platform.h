@@ -14,7 +14,7 @@ struct Win32PlatformOptions {
     bool forceWin9x = false;
     std::string settingsKey = "Software\\SwiftDash\\Default";  // below HKEY_CURRENT_USER
     std::string instanceName = "SwiftDash.Instance";           // the running-instance mutex
-    // The family the program acts for, whatever the system says (tests of each road); the
+    // The family the program acts for, whatever the system says (tests of each family); the
     // system's own answer when empty.
     std::optional<WindowsFamily> family = std::nullopt;
 };
