@@ -9,7 +9,7 @@ set(SD_WIN9X_LINK_FLAGS
 set(SD_WIN32_DEFINES WINVER=0x0400 _WIN32_WINDOWS=0x0410 _WIN32_IE=0x0400 NOMINMAX STRICT)
 add_compile_options(-march=i586 -Wall -Wextra)
 if(SD_TARGET STREQUAL "win32")
-    add_compile_options(-Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+    add_compile_options(-Oz -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
                         -ffunction-sections -fdata-sections)
 endif()
 
