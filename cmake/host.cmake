@@ -14,6 +14,6 @@ enable_testing()
 add_subdirectory(tests/host)
 include(cmake/wine-tests.cmake)
 
-# Folders include only folders on the floors below them.
+# Folders include only folders on the layers below them.
 add_test(NAME source_layers COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/check_layers.py
          ${CMAKE_SOURCE_DIR}/src)

@@ -62,5 +62,6 @@ sd_wine reg add 'HKCU\Software\SwiftDash\Default' /v DoubleClickOpenFile /d 'C:\
 # hidden window, and the About/System Information cycles would measure those waits.
 sd_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
-python3 tests/bench/bench.py --runs "$runs" --idle-seconds "$idle" --settle-seconds "$settle" --info-cycles "$cycles" --prefix "$prefix" \
+# The distribution's Python: python3-xlib is installed for it.
+/usr/bin/python3 tests/bench/bench.py --runs "$runs" --idle-seconds "$idle" --settle-seconds "$settle" --info-cycles "$cycles" --prefix "$prefix" \
     --display "$DISPLAY" --windows "$version" --report "$report"

@@ -1,14 +1,14 @@
 #!/usr/bin/env python3
-"""Holds src/ to its floors: a folder includes only folders on floors below its own. Reads
+"""Holds src/ to its layers: a folder includes only folders on layers below its own. Reads
 every #include "..." under src/ and fails, naming file and line, on one that reaches up a
-floor or across to another folder on the same floor.
+layer or across to another folder on the same layer.
     check_layers.py [SRC_DIR]"""
 import os
 import re
 import sys
 
-# From the ground up. Folders on one floor do not include each other.
-FLOORS = [
+# From the bottom up. Folders on one layer do not include each other.
+LAYERS = [
     ["runtime"],                               # the exe's own C++ runtime support
     ["resources"],                             # resource ids and the pictures
     ["platform"],                              # the platform interface and its Win32 side
@@ -17,7 +17,7 @@ FLOORS = [
     ["menus"],                                 # opens the subsystems' windows
     ["shell_window"],                          # App, start-up, the main window
 ]
-FLOOR_OF = {folder: n for n, floor in enumerate(FLOORS) for folder in floor}
+LAYER_OF = {folder: n for n, layer in enumerate(LAYERS) for folder in layer}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 
 
@@ -30,8 +30,8 @@ def check(src):
             path = os.path.join(root, name)
             rel = os.path.relpath(path, src).replace(os.sep, "/")
             folder = rel.split("/")[0]
-            if "/" not in rel or folder not in FLOOR_OF:
-                faults.append(f"{rel}: the folder is on no floor (add it to FLOORS)")
+            if "/" not in rel or folder not in LAYER_OF:
+                faults.append(f"{rel}: the folder is on no layer (add it to LAYERS)")
                 continue
             with open(path, encoding="latin-1") as f:
                 for number, line in enumerate(f, 1):
@@ -42,12 +42,12 @@ def check(src):
                     where = f"src/{rel}:{number}: includes {m.group(1)}"
                     if target == folder:
                         continue
-                    if target not in FLOOR_OF:
-                        faults.append(f"{where}: {target}/ is on no floor")
-                    elif FLOOR_OF[target] > FLOOR_OF[folder]:
-                        faults.append(f"{where}: {target}/ is on a floor above {folder}/")
-                    elif FLOOR_OF[target] == FLOOR_OF[folder]:
-                        faults.append(f"{where}: {target}/ is beside {folder}/ on its floor")
+                    if target not in LAYER_OF:
+                        faults.append(f"{where}: {target}/ is on no layer")
+                    elif LAYER_OF[target] > LAYER_OF[folder]:
+                        faults.append(f"{where}: {target}/ is on a layer above {folder}/")
+                    elif LAYER_OF[target] == LAYER_OF[folder]:
+                        faults.append(f"{where}: {target}/ is beside {folder}/ on its layer")
     return faults
 
 
@@ -56,7 +56,7 @@ def main():
     faults = check(src)
     for fault in faults:
         print(fault)
-    print(f"{len(faults)} include(s) against the floors" if faults else "every include goes down")
+    print(f"{len(faults)} include(s) against the layers" if faults else "every include goes down")
     return 1 if faults else 0
 
 

@@ -6,7 +6,7 @@ set -euo pipefail
 SD_PACKAGES=(cmake ninja-build clang g++ python3 googletest
              g++-mingw-w64-i686 binutils-mingw-w64-i686
              wine wine32:i386 wine64 wine32-preloader:i386 fonts-wine xvfb x11-utils x11-apps xdotool
-             imagemagick mtools xorriso)
+             imagemagick mtools xorriso python3-xlib)
 
 sd_log() { printf '[setup] %s\n' "$*" >&2; }
 

@@ -29,26 +29,22 @@ void SetFont(HWND control, HFONT font) {
 
 }  // namespace
 
-HWND frmAbout::Control(const char* name) const { return ControlOf(controls_, kAboutControls, name); }
-
 void frmAbout::Form_Load() {
     const HINSTANCE instance = host_.instance();
-    controls_ = CreateControls(hwnd_, host_, kAboutControls);
     background_.LoadOpaque(instance, IDB_ABOUT);
     titleFont_ = CreatePointFont("MS Sans Serif", 1350, false, host_.dpi());
     contactFont_ = CreatePointFont("MS Sans Serif", 825, true, host_.dpi());
-    SetFont(Control("lblTitle"), titleFont_);
-    SetFont(Control("Label1"), contactFont_);
-    SetFont(Control("Label2"), contactFont_);
-    for (const char* label : kAboutFittedLabels) FitLabelToText(Control(label));
+    SetFont(Control(AboutControl::lblTitle), titleFont_);
+    SetFont(Control(AboutControl::Label1), contactFont_);
+    SetFont(Control(AboutControl::Label2), contactFont_);
+    for (AboutControl label : kAboutFittedLabels) FitLabelToText(Control(label));
     // The main window's icon (a shared resource, not destroyed here), at its natural size.
-    SendMessageA(Control("Image1"), STM_SETICON,
+    SendMessageA(Control(AboutControl::Image1), STM_SETICON,
                  reinterpret_cast<WPARAM>(LoadIconA(instance, MAKEINTRESOURCEA(IDI_SWIFTDASH))), 0);
-    SendMessageA(Control("cmdOK"), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    SendMessageA(Control(AboutControl::cmdOK), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
 }
 
 void frmAbout::Form_Unload() {
-    controls_.clear();
     background_.Release();
     // The labels died with the window, so their fonts are free to go.
     DeleteObject(titleFont_);
@@ -71,7 +67,7 @@ void frmAbout::PaintBackground(HDC dc) {
 }
 
 LRESULT frmAbout::OnLabelColour(HDC dc, HWND label) {
-    if (label == Control("Label1") || label == Control("Label2")) {
+    if (label == Control(AboutControl::Label1) || label == Control(AboutControl::Label2)) {
         const COLORREF background = GetSysColor(COLOR_CAPTIONTEXT);
         SetBkColor(dc, background);
         SetTextColor(dc, ReadableTextColour(background));
@@ -85,19 +81,19 @@ LRESULT frmAbout::OnLabelColour(HDC dc, HWND label) {
 
 void frmAbout::OnCommand(int id) {
     // Enter reaches OK as the default button, Esc as IDCANCEL.
-    if (id == IDCANCEL || id == ControlId(ControlIndex(kAboutControls, "cmdOK")))
+    if (id == IDCANCEL || controls_.FromId(id) == AboutControl::cmdOK)
         cmdOK_Click();
-    else if (id == ControlId(ControlIndex(kAboutControls, "cmdSysInfo")))
+    else if (controls_.FromId(id) == AboutControl::cmdSysInfo)
         cmdSysInfo_Click();
 }
 
-LRESULT frmAbout::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT frmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
             return 0;
         case DM_GETDEFID:
-            return MAKELRESULT(ControlId(ControlIndex(kAboutControls, "cmdOK")), DC_HASDEFID);
+            return MAKELRESULT(ControlId(IndexOf(AboutControl::cmdOK)), DC_HASDEFID);
         case WM_ERASEBKGND:
             PaintBackground(reinterpret_cast<HDC>(wParam));
             return 1;

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "info_windows/frm_sysinfo.h"
 #include "info_windows/info_controls.h"
 #include "ui/modeless_window.h"
@@ -13,24 +11,22 @@
 
 namespace sd {
 
-class frmAbout : public ModelessWindow<frmAbout> {
+class frmAbout : public ModelessWindow<frmAbout, AboutControl> {
 public:
     static constexpr WindowLayout kLayout = {"SwiftDashAbout", "About SwiftDash", kDialogStyle,
                                              kDialogExStyle, kAboutClientWidthTwips,
                                              kAboutClientHeightTwips, true};
 
-    frmAbout(WindowHost& host, frmSysInfo& sysInfo) : ModelessWindow(host), sysInfo_(sysInfo) {}
+    frmAbout(WindowHost& host, frmSysInfo& sysInfo) : ModelessWindow(host, kAboutControls), sysInfo_(sysInfo) {}
     ~frmAbout() { Unload(); }
-
-    HWND Control(const char* name) const;
 
     void cmdOK_Click() { Unload(); }
     void cmdSysInfo_Click();
 
     void Form_Load();
-    void Form_Activate() { SetFocus(Control("cmdOK")); }
+    void Form_Activate() { SetFocus(Control(AboutControl::cmdOK)); }
     void Form_Unload();
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     void OnCommand(int id);
@@ -38,7 +34,6 @@ private:
     void PaintBackground(HDC dc);
 
     frmSysInfo& sysInfo_;
-    std::vector<HWND> controls_;
     Picture background_;
     HFONT titleFont_ = nullptr;
     HFONT contactFont_ = nullptr;

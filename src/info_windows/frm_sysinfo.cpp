@@ -12,25 +12,20 @@ constexpr UINT_PTR kTimerId = 1;
 
 }  // namespace
 
-HWND frmSysInfo::Control(const char* name) const {
-    return ControlOf(controls_, kSysInfoControls, name);
-}
-
 void frmSysInfo::Form_Load() {
-    controls_ = CreateControls(hwnd_, host_, kSysInfoControls);
     // The window's only timer; it dies with the window.
     SetTimer(hwnd_, kTimerId, kSysInfoRefreshMs, nullptr);
 }
 
 void frmSysInfo::InfoRefresh() {
     const MemoryStatus status = program_.platform.GetMemoryStatus();
-    SetFittedLabelText(Control("lblMemoryLoad"), MemoryLoadText(status.memoryLoad));
+    SetFittedLabelText(Control(SysInfoControl::lblMemoryLoad), MemoryLoadText(status.memoryLoad));
     // A figure that rounds to nothing leaves its label as it was.
-    if (auto text = MegabyteText(status.totalPhys)) SetFittedLabelText(Control("lblTotalPhys"), *text);
-    if (auto text = MegabyteText(status.availPhys)) SetFittedLabelText(Control("lblAvailPhys"), *text);
+    if (auto text = MegabyteText(status.totalPhys)) SetFittedLabelText(Control(SysInfoControl::lblTotalPhys), *text);
+    if (auto text = MegabyteText(status.availPhys)) SetFittedLabelText(Control(SysInfoControl::lblAvailPhys), *text);
 }
 
-LRESULT frmSysInfo::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT frmSysInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
             if (wParam == kTimerId) Timer_Timer();

@@ -1,13 +1,17 @@
-// frmMenu: the hidden host of the popup menus, and the dispatch of a chosen entry.
+// frmMenu: the hidden host of the popup menus, and what their entries do.
 #include "menus/frm_menu.h"
 
-#include "menus/menu_commands.h"
+#include "menus/menu_tree.h"
+#include "session/open_file.h"
+#include "session/session_commands.h"
+#include "session/start_rule.h"
 
 namespace sd {
 
 namespace {
 
 constexpr int kOpenDialogWidth = 500, kOpenDialogHeight = 280;  // pixels at 96 DPI, about
+constexpr const char* kProgramFilter = "Program Files|*.exe; *.com; *.bat|All Files|*.*";
 
 // The popup menu of the entries nested below `row`, submenus included.
 HMENU BuildMenu(std::size_t row) {
@@ -50,8 +54,8 @@ HWND frmMenu::Load() {
     CreateOwnWindow(host_.instance(), "SwiftDashMenu", "Menu", WS_POPUP, 0, x > 0 ? x : 0,
                     y > 0 ? y : 0, 0, 0);
     if (!hwnd_) return nullptr;
-    shellMenu_ = BuildMenu(MenuRow("mnuSwiftDashMenu"));
-    trayMenu_ = BuildMenu(MenuRow("mnuWindowsMenu"));
+    shellMenu_ = BuildMenu(kShellMenuRow);
+    trayMenu_ = BuildMenu(kTrayMenuRow);
     return hwnd_;
 }
 
@@ -68,28 +72,51 @@ void frmMenu::PopUp(HMENU frmMenu::*menu, const char* caption) {
     const UINT id = TrackPopupMenu(this->*menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
                                    at.x, at.y, 0, hwnd_, nullptr);
     PostMessageA(hwnd_, WM_NULL, 0, 0);
-    Run(MenuCommandFor(id));
+    if (const MenuEntry* entry = CommandEntryFor(id)) (this->*entry->handler)();
 }
 
-void frmMenu::Run(MenuCommand command) {
-    switch (command) {
-        case MenuCommand::None: break;
-        case MenuCommand::Open: mnuOpen_Click(); break;
-        case MenuCommand::Explorer: mnuExplorer_Click(); break;
-        case MenuCommand::StartMenu: mnuStartMenu_Click(); break;
-        case MenuCommand::Desktop: mnuDesktop_Click(); break;
-        case MenuCommand::About: mnuAbout_Click(); break;
-        case MenuCommand::Options: mnuOptions_Click(); break;
-        case MenuCommand::Exit: mnuExit_Click(); break;
-        case MenuCommand::SwiftDashMode: mnuSwiftDashMode_Click(program_); break;
-        case MenuCommand::ShutDown: mnuShutDown_Click(); break;
-        case MenuCommand::Restart: mnuRestart_Click(); break;
-        case MenuCommand::LogOff: mnuLogOff_Click(); break;
-        case MenuCommand::RestartSwiftdash: mnuRestartSwiftdash_Click(); break;
-        case MenuCommand::About1: mnuAbout1_Click(); break;
-        case MenuCommand::Options1: mnuOptions1_Click(); break;
-        case MenuCommand::Close: mnuClose_Click(); break;
-    }
+void frmMenu::OpenChosenFile(const char* title, const std::string& initialDir) {
+    // A picked shortcut comes back as itself, so that it starts with its own arguments and folder.
+    const BrowseFileRequest request{title, kProgramFilter, "", initialDir, FileDialogUse::FileCommand, true};
+    OpenFile(program_, program_.platform.BrowseForFile(Load(), request));
 }
+
+void frmMenu::mnuOpen_Click() { OpenChosenFile("Browse for EXE", ""); }
+
+void frmMenu::mnuStartMenu_Click() {
+    const ProgramState& vars = program_.vars;
+    OpenChosenFile("Browse Start Menu", program_.platform.FolderExists(vars.StartMenuFolderPath)
+                                            ? vars.StartMenuFolderPath
+                                            : vars.ProgramDir + "\\Start Menu\\Programs");
+}
+
+void frmMenu::mnuDesktop_Click() {
+    const ProgramState& vars = program_.vars;
+    OpenChosenFile("Browse Desktop", program_.platform.FolderExists(vars.DesktopFolderPath)
+                                         ? vars.DesktopFolderPath
+                                         : vars.ProgramDir + "\\Desktop");
+}
+
+void frmMenu::mnuExplorer_Click() {
+    Platform& platform = program_.platform;
+    const ProgramState& vars = program_.vars;
+    const ProgramStart start = platform.FileExists(vars.ExplorerPathValue)
+                                   ? ProgramStartFor(vars.ExplorerPathValue)
+                                   : ProgramStartFor("explorer", vars.ProgramDir + "\\Desktop");
+    if (platform.StartProgram(start)) return;
+    platform.ShowMessage("Path to Explorer is invalid. Please check your options", "Error",
+                         MsgButtons::Ok, MsgIcon::Stop);
+    dialogs_.options.Show();
+}
+
+void frmMenu::mnuAbout_Click() { dialogs_.about.Show(); }
+void frmMenu::mnuOptions_Click() { dialogs_.options.Show(); }
+void frmMenu::mnuExit_Click() { dialogs_.exit.Show(); }
+void frmMenu::mnuSwiftDashMode_Click() { RunSessionCommand(program_, SessionCommandId::EnterSwiftDashMode); }
+void frmMenu::mnuShutDown_Click() { RunSessionCommand(program_, SessionCommandId::ShutDown); }
+void frmMenu::mnuRestart_Click() { RunSessionCommand(program_, SessionCommandId::Restart); }
+void frmMenu::mnuLogOff_Click() { RunSessionCommand(program_, SessionCommandId::LogOff); }
+void frmMenu::mnuRestartSwiftdash_Click() { RunSessionCommand(program_, SessionCommandId::RestartInSwiftDashMode); }
+void frmMenu::mnuClose_Click() { RunSessionCommand(program_, SessionCommandId::Close); }
 
 }  // namespace sd

@@ -8,7 +8,6 @@
 
 #include "core/program.h"
 #include "menus/dialogs.h"
-#include "menus/menu_tree.h"
 #include "ui/window_class.h"
 #include "ui/window_host.h"
 
@@ -30,9 +29,7 @@ public:
     void ShowShellMenu() { PopUp(&frmMenu::shellMenu_, "SwiftDash Menu"); }
     void ShowTrayMenu() { PopUp(&frmMenu::trayMenu_, "Windows Menu"); }
 
-    // Runs the handler of a command entry.
-    void Run(MenuCommand command);
-
+    // The entries' handlers.
     void mnuOpen_Click();
     void mnuExplorer_Click();
     void mnuStartMenu_Click();
@@ -40,6 +37,7 @@ public:
     void mnuAbout_Click();
     void mnuOptions_Click();
     void mnuExit_Click();
+    void mnuSwiftDashMode_Click();
     void mnuShutDown_Click();
     void mnuRestart_Click();
     void mnuLogOff_Click();

@@ -9,12 +9,12 @@
 namespace sd {
 
 struct Win32PlatformOptions {
-    // Take the Windows 95/98 road where the two families differ (no atomic file replace),
+    // Do as on Windows 95/98 where the two families differ (no atomic file replace),
     // whatever the system says; tests use it because Wine has MoveFileEx even posing as 98.
     bool forceWin9x = false;
     std::string settingsKey = "Software\\SwiftDash\\Default";  // below HKEY_CURRENT_USER
     std::string instanceName = "SwiftDash.Instance";           // the running-instance mutex
-    // The family the program acts for, whatever the system says (tests of each road); the
+    // The family the program acts for, whatever the system says (tests of each family); the
     // system's own answer when empty.
     std::optional<WindowsFamily> family = std::nullopt;
 };

@@ -38,7 +38,7 @@ double RoundedOnce(long double digits, long double power, bool divide) {
 }
 
 double Scale(std::uint64_t digits, int exponent) {
-    // Trailing powers the integer can take exactly bring more numbers onto the exact road.
+    // Trailing powers the integer can take exactly let more numbers be converted exactly.
     while (exponent > kExactPowers && digits < kExactInteger / 10) {
         digits *= 10;
         --exponent;

@@ -24,8 +24,7 @@ enum class SessionCommandId {
 };
 
 struct SessionCommand {
-    SessionCommandId id;
-    const char* name;
+    SessionCommandId id;              // the row's own id, checked against its place below
     bool checkSwitchFirst;            // the once-per-user explanation before anything else
     const char* confirmation;         // a Yes/No question that must be answered Yes, or null
     ShellChoice shell;                // what the next log-on's shell becomes first
@@ -33,19 +32,26 @@ struct SessionCommand {
 };
 
 inline constexpr SessionCommand kSessionCommands[] = {
-    {SessionCommandId::ReturnToWindows, "ReturnToWindows", false, nullptr, ShellChoice::Explorer, SessionEnd::LogOff},
-    {SessionCommandId::ShutDownWindows, "ShutDownWindows", false, nullptr, ShellChoice::Explorer, SessionEnd::ShutDown},
-    {SessionCommandId::RestartWindows, "RestartWindows", false, nullptr, ShellChoice::Explorer, SessionEnd::Reboot},
-    {SessionCommandId::RestartInSwiftDashMode, "RestartInSwiftDashMode", false, nullptr, ShellChoice::Self, SessionEnd::Reboot},
-    {SessionCommandId::EnterSwiftDashMode, "EnterSwiftDashMode", true, nullptr, ShellChoice::Self, SessionEnd::LogOff},
-    {SessionCommandId::LogOff, "Log off", false, nullptr, ShellChoice::Keep, SessionEnd::LogOff},
-    {SessionCommandId::Restart, "Restart", false, nullptr, ShellChoice::Keep, SessionEnd::Reboot},
-    {SessionCommandId::ShutDown, "Shut down", false, nullptr, ShellChoice::Keep, SessionEnd::ShutDown},
-    {SessionCommandId::Close, "Close", false, nullptr, ShellChoice::Keep, std::nullopt},
-    {SessionCommandId::CloseSwiftDash, "Close SwiftDash", false, "Are you sure you want to close SwiftDash?",
+    {SessionCommandId::ReturnToWindows, false, nullptr, ShellChoice::Explorer, SessionEnd::LogOff},
+    {SessionCommandId::ShutDownWindows, false, nullptr, ShellChoice::Explorer, SessionEnd::ShutDown},
+    {SessionCommandId::RestartWindows, false, nullptr, ShellChoice::Explorer, SessionEnd::Reboot},
+    {SessionCommandId::RestartInSwiftDashMode, false, nullptr, ShellChoice::Self, SessionEnd::Reboot},
+    {SessionCommandId::EnterSwiftDashMode, true, nullptr, ShellChoice::Self, SessionEnd::LogOff},
+    {SessionCommandId::LogOff, false, nullptr, ShellChoice::Keep, SessionEnd::LogOff},
+    {SessionCommandId::Restart, false, nullptr, ShellChoice::Keep, SessionEnd::Reboot},
+    {SessionCommandId::ShutDown, false, nullptr, ShellChoice::Keep, SessionEnd::ShutDown},
+    {SessionCommandId::Close, false, nullptr, ShellChoice::Keep, std::nullopt},
+    {SessionCommandId::CloseSwiftDash, false, "Are you sure you want to close SwiftDash?",
      ShellChoice::Explorer, std::nullopt},
 };
-static_assert(std::size(kSessionCommands) == static_cast<std::size_t>(SessionCommandId::Count));
+
+constexpr bool SessionCommandsInIdOrder() {
+    if (std::size(kSessionCommands) != static_cast<std::size_t>(SessionCommandId::Count)) return false;
+    for (std::size_t i = 0; i < std::size(kSessionCommands); ++i)
+        if (kSessionCommands[i].id != static_cast<SessionCommandId>(i)) return false;
+    return true;
+}
+static_assert(SessionCommandsInIdOrder());
 
 // Shows the first-switch explanation once per user, writing its marker first.
 void CheckSwitch(Program& program);
@@ -57,13 +63,7 @@ const SessionCommand& SessionCommandFor(SessionCommandId id);
 // choice was not stored: then the session is not ended and the program goes on.
 bool RunSessionCommand(Program& program, SessionCommandId id);
 
-// ExitWindowsEx(how, 1), result not examined, then QuitProgram.
+// Asks the system to end the session that way, then QuitProgram.
 void EndWindowsSession(Program& program, SessionEnd how);
-
-inline void ReturnToWindows(Program& p) { RunSessionCommand(p, SessionCommandId::ReturnToWindows); }
-inline void ShutDownWindows(Program& p) { RunSessionCommand(p, SessionCommandId::ShutDownWindows); }
-inline void RestartWindows(Program& p) { RunSessionCommand(p, SessionCommandId::RestartWindows); }
-inline void RestartInSwiftDashMode(Program& p) { RunSessionCommand(p, SessionCommandId::RestartInSwiftDashMode); }
-inline bool EnterSwiftDashMode(Program& p) { return RunSessionCommand(p, SessionCommandId::EnterSwiftDashMode); }
 
 }  // namespace sd

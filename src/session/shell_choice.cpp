@@ -1,4 +1,4 @@
-// Choosing the road by Windows family.
+// Where the shell choice goes, by Windows family.
 #include "session/shell_choice.h"
 
 #include "session/set_shell.h"

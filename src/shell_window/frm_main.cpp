@@ -1,18 +1,35 @@
-// The main window: its picture, its two image buttons and what the mouse does on it.
+// The main window: its start-up sequence, its picture, its two image buttons, what the mouse
+// does on it, and tray mode's notification icon.
 #include "shell_window/frm_main.h"
 
 #include <windowsx.h>
 
+#include "core/setting_keys.h"
+#include "core/setting_numbers.h"
 #include "core/start_guard.h"
 #include "resources/resource_ids.h"
 #include "session/open_file.h"
-#include "shell_window/double_click.h"
+#include "session/session_commands.h"
+#include "session/set_shell.h"
+#include "settings/options_fields.h"
 #include "shell_window/frm_main_controls.h"
+#include "shell_window/startup.h"
 #include "shell_window/startup_items.h"
 #include "ui/control_table.h"
 #include "ui/controls.h"
 
 namespace sd {
+
+void CheckVersion(Program& program, frmOptions& options) {
+    Platform& platform = program.platform;
+    if (!IsFirstRun(platform.ReadSetting(keys::Version))) return;
+    // The marker goes first, so a user who ends the program at the box is not asked again.
+    platform.WriteSetting(keys::Version, kCurrentVersionText);
+    platform.ShowMessage(
+        "It appears that you are running SwiftDash for the first time. Please set your options",
+        kAppTitle, MsgButtons::Ok, MsgIcon::None);
+    options.Show();
+}
 
 frmMain::~frmMain() { Unload(); }
 
@@ -24,8 +41,7 @@ bool frmMain::Create() {
                     TwipsToPixels(kMainClientHeightTwips, kMainDpi), nullptr, icon_);
     if (!hwnd_) return false;
     host_.SetMainWindow(hwnd_);
-    const int pic = ControlIndex(kMainControls, "IconPic");
-    iconPic_.Create(hwnd_, host_.instance(), ControlRect(kMainControls, pic, kMainDpi));
+    iconPic_.Create(hwnd_, host_.instance(), ControlRect(kMainControls, IndexOf(MainControl::IconPic), kMainDpi));
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     LoadPictures();
     return true;
@@ -40,15 +56,88 @@ void frmMain::LoadPictures() {
     imgclose1_.Load(instance, IDB_CLOSE_HOT, kKeyColour);
 }
 
+void frmMain::Form_Load() {
+    Program& program = program_;
+    Platform& platform = program.platform;
+    ProgramState& vars = program.vars;
+
+    SetWindowPos(hwnd_, nullptr, TwipsToPixels(kMainLeftTwips, host_.dpi()),
+                 TwipsToPixels(kMainTopTwips, host_.dpi()), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    vars.ProgramDir = platform.ExecutableDirectory();
+    // A replace of system.ini cut short by a crash or power loss is finished first.
+    RecoverShellFile(platform, ShellFilesIn(vars.ProgramDir));
+    iconPic_.SetPicture(icon_);
+    program.iconPic = iconPic_.hwnd();
+    vars.ShellMode = true;
+    vars.ExeName = platform.ExecutableBaseName();
+    ReadCopiedSettings(program);
+
+    runMode_ = RunModeFor(platform.CommandLineArguments());
+    switch (runMode_) {
+        case RunMode::Options:
+            ShowWindow(hwnd_, SW_HIDE);
+            dialogs_.options.Show();
+            while (dialogs_.options.IsVisible() && host_.PumpMessage()) {
+            }
+            platform.EndProcess();
+            return;
+        case RunMode::Tray:
+            if (platform.AnotherInstanceRunning()) {
+                QuitProgram(program);
+                return;
+            }
+            vars.ShellMode = false;
+            CreateIcon();
+            ShowWindow(hwnd_, SW_HIDE);
+            CheckVersion(program, dialogs_.options);
+            return;
+        case RunMode::Switch:
+            CheckSwitch(program);
+            // A switch that did not take has said why; this run ends without a log-off.
+            if (!RunSessionCommand(program, SessionCommandId::EnterSwiftDashMode)) QuitProgram(program);
+            return;
+        case RunMode::Shell:
+            // A user who starts Windows in Safe Mode is mending something: no SwiftDash then,
+            // and system.ini as it is.
+            if (platform.SafeMode()) {
+                HandToExplorer(program);
+                return;
+            }
+            if (platform.AnotherInstanceRunning()) {
+                QuitProgram(program);
+                return;
+            }
+            // Marked before anything else can fail; cleared once the shell has run a while.
+            if (MarkShellStart(program)) {
+                GiveExplorerBack(program);
+                return;
+            }
+            // Before anything is started: an Explorer of the start-up folder must find the
+            // shell window taken.
+            platform.AnnounceShell(host_.hiddenOwner());
+            CheckVersion(program, dialogs_.options);
+            // Shift held skips the user's start-up list, as it does Windows' own StartUp group.
+            if (!platform.ShiftKeyDown()) LaunchStartUpItems(program);
+            HideFromTaskList(program);
+            SetTimer(hwnd_, kStartSettledTimer, kStartSettleMilliseconds, nullptr);
+            break;
+        case RunMode::MainWindowOnly:
+            break;
+    }
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    UpdateWindow(hwnd_);
+}
+
 void frmMain::Unload() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
 // An image control takes the size of the picture it shows, anchored at its top left corner.
 RECT frmMain::ButtonRect(Button button) const {
-    const char* name = button == Button::Minimize ? "imgMinimize" : "imgClose";
+    const MainControl image = button == Button::Minimize ? MainControl::imgMinimize : MainControl::imgClose;
     const Picture* shows = button == Button::Minimize ? minimizeShows_ : closeShows_;
-    RECT rect = ControlRect(kMainControls, ControlIndex(kMainControls, name), kMainDpi);
+    RECT rect = ControlRect(kMainControls, IndexOf(image), kMainDpi);
     rect.right = rect.left + shows->size().cx;
     rect.bottom = rect.top + shows->size().cy;
     return rect;
@@ -110,7 +199,8 @@ void frmMain::Form_MouseDown(WPARAM buttons) {
 }
 
 void frmMain::Form_DblClick() {
-    switch (DoubleClickCommandFor(program_.vars.DoubleClickAction)) {
+    const DoubleClickChoice* choice = DoubleClickChoiceFor(program_.vars.DoubleClickAction);
+    switch (choice ? choice->command : DoubleClickCommand::Nothing) {
         case DoubleClickCommand::Nothing: break;
         case DoubleClickCommand::Minimize: ShowWindow(hwnd_, SW_MINIMIZE); break;
         case DoubleClickCommand::LaunchStartUpItems: LaunchStartUpItems(program_); break;
@@ -191,6 +281,35 @@ void frmMain::OnTimer(UINT_PTR id) {
     if (id != kStartSettledTimer) return;
     KillTimer(hwnd_, id);  // once: no wake-ups for the rest of the run
     ClearShellStartMark(program_);
+}
+
+void frmMain::CreateIcon() {
+    program_.platform.AddTrayIcon(iconPic_.hwnd(), kTrayIconId, kTrayCallbackMessage,
+                                  iconPic_.picture(), "SwiftDash tray");
+}
+
+void frmMain::IconPic_MouseMove(unsigned iconMessage) {
+    switch (iconMessage) {
+        case WM_RBUTTONDOWN:
+            menu_.ShowTrayMenu();
+            break;
+        case WM_LBUTTONDBLCLK: {
+            const WindowHost::Busy busy(host_);
+            if (busy && program_.platform.ShowMessage("Are you sure you want to enter SwiftDash mode?",
+                                                      kAppTitle, MsgButtons::YesNo,
+                                                      MsgIcon::None) == MsgAnswer::Yes)
+                menu_.mnuSwiftDashMode_Click();
+            break;
+        }
+        default:  // the left press, releases, moves and the middle button do nothing
+            break;
+    }
+}
+
+void frmMain::Form_TaskbarCreated() {
+    // Explorer restarted and lost every icon: without ours again the tray-mode program would
+    // be unreachable, and its instance test would refuse every new start.
+    if (!program_.vars.ShellMode) CreateIcon();
 }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

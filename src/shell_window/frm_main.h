@@ -87,9 +87,6 @@ private:
 
 // The first-run check: below version 130 the marker is written, the user told, and the
 // Options dialog opened without waiting for it.
-void CheckVersion(Program& program, Dialogs& dialogs);
-
-// Takes the shell-mode process out of the Windows 95/98 task list.
-void HideFromTaskList(Program& program);
+void CheckVersion(Program& program, frmOptions& options);
 
 }  // namespace sd

@@ -14,14 +14,17 @@ inline constexpr int kMainClientHeightTwips = 1020;
 inline constexpr int kMainLeftTwips = 100;
 inline constexpr int kMainTopTwips = 100;
 
+enum class MainControl { IconPic, imgminimize0, imgclose0, imgminimize1, imgclose1, imgMinimize, imgClose, Count };
+
 inline constexpr ControlSpec kMainControls[] = {
-    {"IconPic", ControlKind::PictureBox, "", 0, 720, 255, 255, kNoTabIndex, kNoParent, false},
-    {"imgminimize0", ControlKind::Image, "", 720, 0, 180, 180, kNoTabIndex, kNoParent, false},
-    {"imgclose0", ControlKind::Image, "", 480, 0, 180, 180, kNoTabIndex, kNoParent, false},
-    {"imgminimize1", ControlKind::Image, "", 0, 0, 195, 195, kNoTabIndex, kNoParent, false},
-    {"imgclose1", ControlKind::Image, "", 240, 0, 195, 195, kNoTabIndex, kNoParent, false},
-    {"imgMinimize", ControlKind::Image, "", 2960, 45, 180, 180, kNoTabIndex, kNoParent, true},
-    {"imgClose", ControlKind::Image, "", 3180, 45, 180, 180, kNoTabIndex, kNoParent, true},
+    {MainControl::IconPic, ControlKind::PictureBox, "", 0, 720, 255, 255, kNoTabIndex, kOnWindow, false},
+    {MainControl::imgminimize0, ControlKind::Image, "", 720, 0, 180, 180, kNoTabIndex, kOnWindow, false},
+    {MainControl::imgclose0, ControlKind::Image, "", 480, 0, 180, 180, kNoTabIndex, kOnWindow, false},
+    {MainControl::imgminimize1, ControlKind::Image, "", 0, 0, 195, 195, kNoTabIndex, kOnWindow, false},
+    {MainControl::imgclose1, ControlKind::Image, "", 240, 0, 195, 195, kNoTabIndex, kOnWindow, false},
+    {MainControl::imgMinimize, ControlKind::Image, "", 2960, 45, 180, 180, kNoTabIndex, kOnWindow, true},
+    {MainControl::imgClose, ControlKind::Image, "", 3180, 45, 180, 180, kNoTabIndex, kOnWindow, true},
 };
+static_assert(ControlTableMatches<MainControl>(kMainControls));
 
 }  // namespace sd

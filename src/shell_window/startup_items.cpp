@@ -9,8 +9,8 @@ namespace sd {
 
 void LaunchStartUpItems(Program& program) {
     Platform& platform = program.platform;
-    for (int i = 0; i < keys::kStartUpItemCount; ++i) {
-        const std::string item = platform.ReadSetting(keys::StartUpItem(i));
+    for (const char* key : keys::kStartUpItems) {
+        const std::string item = platform.ReadSetting(key);
         if (!item.empty()) OpenFile(program, item);
     }
     const std::string folder = platform.ReadSetting(keys::StartUpFolder);

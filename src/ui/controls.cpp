@@ -151,12 +151,13 @@ void SelectOption(std::span<const ControlSpec> table, const std::vector<HWND>& c
     }
 }
 
-HWND ControlOf(const std::vector<HWND>& controls, std::span<const ControlSpec> table,
-               std::string_view name) {
-    for (std::size_t i = 0; i < table.size() && i < controls.size(); ++i)
-        if (name == table[i].name) return controls[i];
-    return nullptr;
+std::string ControlText(HWND control) {
+    std::string text(GetWindowTextLengthA(control) + 1, '\0');
+    text.resize(GetWindowTextA(control, text.data(), static_cast<int>(text.size())));
+    return text;
 }
+
+bool IsChecked(HWND control) { return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void FitLabelToText(HWND label) {
     char text[256] = {};

@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "ui/control_table.h"
@@ -39,9 +39,47 @@ void ShowPage(std::span<const ControlSpec> table, const std::vector<HWND>& contr
 // Selects an option button and clears the others in its container, as one group whatever
 // their tab order; the selected one becomes the group's only tab stop.
 void SelectOption(std::span<const ControlSpec> table, const std::vector<HWND>& controls, int index);
-// The created control of that name (CreateControls' result for that table), or null.
-HWND ControlOf(const std::vector<HWND>& controls, std::span<const ControlSpec> table,
-               std::string_view name);
+
+// A control's text, and whether a button is checked.
+std::string ControlText(HWND control);
+bool IsChecked(HWND control);
+
+// A window's controls, created from its table and looked up by their names. The window that
+// holds them creates them when it loads and clears them when it goes.
+template <ControlName Name>
+class WindowControls {
+public:
+    explicit WindowControls(std::span<const ControlSpec> table) : table_(table) {}
+
+    void Create(HWND parent, const WindowHost& host) { windows_ = CreateControls(parent, host, table_); }
+    void Clear() { windows_.clear(); }
+
+    // The created control, or null while the window is not loaded.
+    HWND operator[](Name name) const {
+        const auto index = static_cast<std::size_t>(IndexOf(name));
+        return index < windows_.size() ? windows_[index] : nullptr;
+    }
+    const ControlSpec& Spec(Name name) const { return table_[IndexOf(name)]; }
+    // The control a WM_COMMAND's id comes from; none for ids that are no control's (IDCANCEL).
+    std::optional<Name> FromId(int id) const {
+        const int index = id - kFirstControlId;
+        if (index < 0 || index >= static_cast<int>(table_.size())) return std::nullopt;
+        return static_cast<Name>(index);
+    }
+
+    std::string Text(Name name) const { return ControlText((*this)[name]); }
+    void SetText(Name name, const std::string& text) const { SetWindowTextA((*this)[name], text.c_str()); }
+    bool Checked(Name name) const { return IsChecked((*this)[name]); }
+    void SelectOption(Name option) const { sd::SelectOption(table_, windows_, IndexOf(option)); }
+    void ShowPage(int page) const { sd::ShowPage(table_, windows_, page); }
+
+    std::span<const ControlSpec> table() const { return table_; }
+    const std::vector<HWND>& windows() const { return windows_; }
+
+private:
+    std::span<const ControlSpec> table_;
+    std::vector<HWND> windows_;
+};
 
 // A label that sizes itself: the text is set and the label takes the text's width and height
 // in its font, its top left corner staying where it is. An unchanged text is left alone, so a

@@ -1,11 +1,13 @@
 // What every modeless window of the program does alike: it is created when first shown and
 // destroyed when unloaded, shares the message loop while it exists, and showing it again only
-// brings it forward. A window class T derives from ModelessWindow<T> and provides:
+// brings it forward. It owns the window's controls: they are created from the window's table
+// before Form_Load and cleared when the window goes. A window class T derives from
+// ModelessWindow<T, Name>, Name being the enum of its controls, and provides:
 //   static constexpr WindowLayout kLayout;
-//   void Form_Load();                    controls and state, before the window shows
+//   void Form_Load();                    the controls' contents and state, before the window shows
 //   void Form_Activate();                once it shows, e.g. to place the focus (optional)
 //   void Form_Unload();                  after the window is gone from the screen (optional)
-//   LRESULT OnMessage(UINT, WPARAM, LPARAM);   everything else, ending in DefWindowProcA
+//   LRESULT HandleMessage(UINT, WPARAM, LPARAM);   everything else, ending in DefWindowProcA
 #pragma once
 
 #include <windows.h>
@@ -29,8 +31,8 @@ struct WindowLayout {
 inline constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 inline constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME;
 
-template <typename T>
-class ModelessWindow : public WindowClass<T> {
+template <typename T, ControlName Name>
+class ModelessWindow : public WindowClass<ModelessWindow<T, Name>> {
 public:
     // Loads and shows the window, or brings it forward when it is loaded already.
     void Show() {
@@ -47,6 +49,7 @@ public:
                               layout.exStyle, x, y, size.cx, size.cy, host_.hiddenOwner());
         if (!this->hwnd_) return host_.ReportNoWindow(layout.caption);
         host_.AddDialog(this->hwnd_);
+        controls_.Create(this->hwnd_, host_);
         self().Form_Load();
         this->BringForward();
         self().Form_Activate();
@@ -57,7 +60,10 @@ public:
     }
     bool IsLoaded() const { return this->hwnd_ != nullptr; }
     bool IsVisible() const { return this->hwnd_ && IsWindowVisible(this->hwnd_); }
+    // The control of that name, or null while the window is not loaded.
+    HWND Control(Name name) const { return controls_[name]; }
 
+    // The messages every modeless window handles alike; the rest go to the window's own.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         switch (message) {
             case WM_CLOSE:
@@ -66,19 +72,21 @@ public:
             case WM_NCDESTROY:
                 host_.RemoveDialog(this->hwnd_);
                 self().Form_Unload();
+                controls_.Clear();
                 break;
         }
-        return self().OnMessage(message, wParam, lParam);
+        return self().HandleMessage(message, wParam, lParam);
     }
 
 protected:
-    explicit ModelessWindow(WindowHost& host) : host_(host) {}
+    ModelessWindow(WindowHost& host, std::span<const ControlSpec> table) : host_(host), controls_(table) {}
     ~ModelessWindow() = default;
 
     void Form_Activate() {}
     void Form_Unload() {}
 
     WindowHost& host_;
+    WindowControls<Name> controls_;
 
 private:
     T& self() { return static_cast<T&>(*this); }

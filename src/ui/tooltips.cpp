@@ -1,4 +1,4 @@
-// Tooltips from a table of control names and texts.
+// Tooltips from a table of controls and texts.
 #include "ui/tooltips.h"
 
 #include <commctrl.h>
@@ -42,10 +42,7 @@ void Tooltips::Create(HWND owner, std::span<const ControlSpec> table,
                               nullptr);
     if (!window_) return;
     for (const TooltipSpec& tip : tips) {
-        int index = -1;
-        for (std::size_t i = 0; i < table.size(); ++i)
-            if (std::string_view(table[i].name) == tip.control) index = static_cast<int>(i);
-        if (index < 0) continue;
+        const int index = tip.control;
         HWND control = controls[index];
         const bool area = table[index].kind == ControlKind::Frame || table[index].kind == ControlKind::Label;
         TOOLINFOA info = area ? ToolInfo(owner, TTF_SUBCLASS, ControlId(index))

@@ -1,4 +1,4 @@
-// Tooltips on a window's controls, named by the control table.
+// Tooltips on a window's controls.
 #pragma once
 
 #include <windows.h>

@@ -13,7 +13,7 @@ namespace sd {
 
 // Sent to a dialog with the MSG (lParam) of a message for it or its controls before the dialog
 // keys see it; a non-zero answer means the dialog handled it. Windows that ignore it answer 0.
-inline constexpr UINT kPreTranslateMessage = WM_APP + 1;
+inline constexpr UINT kPreTranslateMessage = WM_APP + 2;
 
 class WindowHost {
 public:

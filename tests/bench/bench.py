@@ -7,11 +7,13 @@ import argparse
 import os
 import select
 import signal
-import socket
 import statistics
-import struct
 import subprocess
 import time
+
+import Xlib.display
+import Xlib.error
+from Xlib import X
 
 LOADER = "/usr/lib/wine/wine"
 TICK = os.sysconf("SC_CLK_TCK")
@@ -33,56 +35,21 @@ PROGRAMS = [Program("SwiftDash", r"C:\windows\SwiftDash.exe", "SwiftDash", "Swif
 
 
 class XDisplay:
-    """Just enough of the X11 protocol to see whether a top-level window with a given name is
-    mapped. Asking the X server costs the observed Wine process nothing, unlike a Win32 poller,
-    which would be one more emulated process competing for the CPU during start-up."""
+    """Whether a top-level window with a given name is mapped, asked of the X server: that
+    costs the observed Wine process nothing, unlike a Win32 poller, which would be one more
+    emulated process competing for the CPU during start-up."""
 
     def __init__(self, display):
-        self.sock = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
-        self.sock.connect("/tmp/.X11-unix/X" + display.lstrip(":").split(".")[0])
-        self.sock.sendall(struct.pack("<BxHHHHxx", 0x6C, 11, 0, 0, 0))
-        status, _, _, length = struct.unpack("<BxHHH", self._read(8))
-        setup = self._read(length * 4)
-        if status != 1:
-            raise RuntimeError("the X server refused the connection")
-        vendor_len, formats = struct.unpack_from("<H2xxB", setup, 16)
-        self.root = struct.unpack_from("<I", setup, 32 + (vendor_len + 3) // 4 * 4 + 8 * formats)[0]
-
-    def _read(self, n):
-        data = b""
-        while len(data) < n:
-            chunk = self.sock.recv(n - len(data))
-            if not chunk:
-                raise RuntimeError("the X server closed the connection")
-            data += chunk
-        return data
-
-    def _replies(self, count):
-        """Replies (or None for an error, e.g. a window gone meanwhile) in request order."""
-        out = []
-        while len(out) < count:
-            head = self._read(32)
-            if head[0] == 1:
-                out.append(head + self._read(struct.unpack_from("<I", head, 4)[0] * 4))
-            elif head[0] == 0:
-                out.append(None)
-        return out
+        self.display = Xlib.display.Display(display)
+        self.root = self.display.screen().root
 
     def viewable(self, title):
-        self.sock.sendall(struct.pack("<BxHI", 15, 2, self.root))  # QueryTree
-        tree = self._replies(1)[0]
-        count = struct.unpack_from("<H", tree, 16)[0]
-        children = struct.unpack_from(f"<{count}I", tree, 32)
-        requests = b"".join(struct.pack("<BxHI", 3, 2, w) +                    # attributes
-                            struct.pack("<BxHIIIII", 20, 6, w, 39, 0, 0, 64)   # WM_NAME
-                            for w in children)
-        self.sock.sendall(requests)
-        replies = self._replies(2 * count)
-        for attrs, name in zip(replies[::2], replies[1::2]):
-            if attrs and name and attrs[26] == 2:  # map state IsViewable
-                length = struct.unpack_from("<I", name, 16)[0]
-                if name[32:32 + length] == title.encode():
+        for window in self.root.query_tree().children:
+            try:
+                if window.get_attributes().map_state == X.IsViewable and window.get_wm_name() == title:
                     return True
+            except Xlib.error.BadWindow:  # gone meanwhile
+                pass
         return False
 
 

@@ -1,6 +1,6 @@
 """SwiftDash mode on the NT family: Wine posing as Windows XP and as Windows 10, whose log-on
 (the session script's) reads the per-user Shell value, else the machine-wide one; and as
-Windows NT 4.0, which refuses the switch. Each road once, shared between the two poses."""
+Windows NT 4.0, which refuses the switch. Each family's switch once, shared between the two poses."""
 import os
 import re
 import subprocess

@@ -4,61 +4,61 @@
 #include <thread>
 
 #include "app_fixture.h"
-#include "settings/frm_options_controls.h"
+#include "settings/options_fields.h"
 
 namespace sd {
 namespace {
 
 struct OptionsDialog : ::testing::Test, test::AppFixture {
     OptionsDialog() { LoadShell(); }
-    HWND Control(const char* name) { return app->options.Control(name); }
-    bool Checked(const char* name) { return SendMessageA(Control(name), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    void Click(const char* name) { SendMessageA(Control(name), BM_CLICK, 0, 0); }
+    HWND Control(OptionsControl name) { return app->options.Control(name); }
+    bool Checked(OptionsControl name) { return SendMessageA(Control(name), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void Click(OptionsControl name) { SendMessageA(Control(name), BM_CLICK, 0, 0); }
 };
 
 TEST_F(OptionsDialog, LoadSelectsTheActionsOptionAndOkWritesItsNumber) {
     // "Do nothing" is written as 1 whatever it was read from; an unknown action is kept.
-    const struct { int action; const char* selected; bool boxEnabled; const char* written; } cases[] = {
-        {0, "optDC_DoNothing", false, "1"}, {7, nullptr, true, "7"},
+    const struct { int action; OptionsControl selected; bool boxEnabled; const char* written; } cases[] = {
+        {0, OptionsControl::optDC_DoNothing, false, "1"}, {7, OptionsControl::Count, true, "7"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.action);
         app->program.vars.DoubleClickAction = c.action;
         app->options.Show();
-        for (const char* option : kDoubleClickOptions)
-            EXPECT_EQ(Checked(option), c.selected && std::string(option) == c.selected) << option;
-        EXPECT_EQ(IsWindowEnabled(Control("txtDC_OpenFile")) != 0, c.boxEnabled);
-        EXPECT_EQ(IsWindowEnabled(Control("cmdDC_OpenFile_Browse")) != 0, c.boxEnabled);
-        Click("OKButton");
+        for (const DoubleClickChoice& choice : kDoubleClickChoices)
+            EXPECT_EQ(Checked(choice.option), choice.option == c.selected) << choice.number;
+        EXPECT_EQ(IsWindowEnabled(Control(OptionsControl::txtDC_OpenFile)) != 0, c.boxEnabled);
+        EXPECT_EQ(IsWindowEnabled(Control(OptionsControl::cmdDC_OpenFile_Browse)) != 0, c.boxEnabled);
+        Click(OptionsControl::OKButton);
         EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), c.written);
     }
     app->options.Show();
-    Click("optDC_OpenFile");
-    SetWindowTextA(Control("txtDC_OpenFile"), "C:\\kept.exe");
-    Click("optDC_OpenOptionsDialog");  // one group with the others, whatever the tab order
-    EXPECT_FALSE(Checked("optDC_OpenFile"));
-    EXPECT_FALSE(IsWindowEnabled(Control("txtDC_OpenFile")));
+    Click(OptionsControl::optDC_OpenFile);
+    SetWindowTextA(Control(OptionsControl::txtDC_OpenFile), "C:\\kept.exe");
+    Click(OptionsControl::optDC_OpenOptionsDialog);  // one group with the others, whatever the tab order
+    EXPECT_FALSE(Checked(OptionsControl::optDC_OpenFile));
+    EXPECT_FALSE(IsWindowEnabled(Control(OptionsControl::txtDC_OpenFile)));
     // Disabled, the browse button shows its picture on a white ground, which the system greys to
     // the folder's shape rather than to a grey square.
     const HDC dc = CreateCompatibleDC(nullptr);
-    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(Control("cmdDC_OpenFile_Browse"), BM_GETIMAGE, IMAGE_BITMAP, 0)));
+    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(Control(OptionsControl::cmdDC_OpenFile_Browse), BM_GETIMAGE, IMAGE_BITMAP, 0)));
     EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
     DeleteDC(dc);
     app->options.Show();  // only brought forward: the edits stay
-    Click("OKButton");
+    Click(OptionsControl::OKButton);
     EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), "4");
     EXPECT_EQ(platform.ReadSetting("DoubleClickOpenFile"), "C:\\kept.exe");  // though disabled
     // The main window's double-click takes the new action and file at once.
     const auto doubleClick = [&] { SendMessageA(app->main.hwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(40, 40)); };
     doubleClick();
     EXPECT_TRUE(app->options.IsVisible());
-    Click("optDC_OpenFile");
-    Click("OKButton");
+    Click(OptionsControl::optDC_OpenFile);
+    Click(OptionsControl::OKButton);
     doubleClick();
     EXPECT_EQ(platform.log.back(), "Start [C:\\kept.exe] C:\\kept.exe");
 }
 
-// Each box shows what was stored. Ctrl+Tab brings its tab in front; its browse button asks its
+// Each box shows what was stored. Ctrl+Tab shows its tab; its browse button asks its
 // own dialog, and only an answer replaces the text; what is typed is stored exactly: a path
 // past MAX_PATH, blanks, nothing, letters past ASCII. The buttons share one picture, freed
 // with the dialog.
@@ -72,8 +72,8 @@ TEST_F(OptionsDialog, EachBoxShowsTheStoredTextTakesABrowsedAndATypedOneAndStore
     for (const char* key : keys) platform.WriteSetting(key, std::string("C:\\was\\") + key);
     LoadShell();  // a start that reads them
     app->options.Show();
-    Click("optDC_OpenFile");  // its box takes text only then
-    const LRESULT picture = SendMessageA(Control("cmdBrowse"), BM_GETIMAGE, IMAGE_BITMAP, 0);
+    Click(OptionsControl::optDC_OpenFile);  // its box takes text only then
+    const LRESULT picture = SendMessageA(Control(OptionsControl::cmdBrowse), BM_GETIMAGE, IMAGE_BITMAP, 0);
     for (std::size_t i = 0; i < std::size(keys); ++i) {
         SCOPED_TRACE(keys[i]);
         const BrowseButton& browse = kBrowseButtons[i];
@@ -104,7 +104,7 @@ TEST_F(OptionsDialog, EachBoxShowsTheStoredTextTakesABrowsedAndATypedOneAndStore
     EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(picture)), 0u) << "the picture outlived the dialog";
 }
 
-// The tab in front is StartUp: Tab goes round its controls and the ones beside the tab strip,
+// With the StartUp tab shown, Tab goes round its controls and the ones beside the tab strip,
 // never to a hidden control of another tab, and Shift+Tab goes back; Esc from there cancels.
 TEST_F(OptionsDialog, TabGoesRoundTheTabInFrontOnly) {
     app->options.Show();
@@ -121,7 +121,7 @@ TEST_F(OptionsDialog, TabGoesRoundTheTabInFrontOnly) {
     EXPECT_EQ(visited.size(), 11u);  // OK, Cancel, the tab strip and StartUp's eight boxes and buttons
     // A tip comes up under a pointer resting on a frame (at its left margin), with its text.
     RECT frame;
-    GetWindowRect(Control("fraStartUpPrograms"), &frame);
+    GetWindowRect(Control(OptionsControl::fraStartUpPrograms), &frame);
     SetCursorPos(frame.left + 4, (frame.top + frame.bottom) / 2);
     for (DWORD start = GetTickCount(); !IsWindowVisible(app->options.Tooltip()) && GetTickCount() - start < 5000;)
         Pump();

@@ -48,7 +48,7 @@ TEST(Runtime, StrtodRoundsDecimalTextAsTheCompilerDoesAndStopsAfterTheNumber) {
         {"0.000000000000000000000000000001", 1e-30, 32}, {"00000000000000000000000000000000001.25", 1.25, 38},
         {"1e400", __builtin_huge_val(), 5}, {"1e-400", 0.0, 6},
         {"-", 0.0, 0}, {".", 0.0, 0}, {"e5", 0.0, 0}, {"", 0.0, 0},
-        // Past the exact road: within a few units in the last place.
+        // Past what converts exactly: within a few units in the last place.
         {"1e300", 1e300, 5, false}, {"1e-300", 1e-300, 6, false},
         {"123456789012345678901234", 123456789012345678901234.0, 24, false},
     };

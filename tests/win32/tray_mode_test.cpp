@@ -23,19 +23,18 @@ TEST(TrayIcon, OnlyADoubleClickAsksAndShellModeAddsNoIconOnARebuild) {
     EXPECT_TRUE(f.platform.log.empty());
 }
 
-// The shell menu and the tray menu's About and Close are proven through the real exe; here, the
-// switch and one session entry, which differs from its neighbours only by its row of the
-// session-command table.
-TEST(TrayMenu, EntriesByKeyboardTouchSystemIniOnlyWhenTheySwitch) {
+// The shell menu, the tray menu's About and Close and its switch are proven through the real
+// exe; here, one session entry, which differs from its neighbours only by its row of the menu
+// tree, and a menu left with no entry chosen.
+TEST(TrayMenu, EntriesByKeyboardRunTheirHandlerOnly) {
     test::AppFixture f;
     f.Load("tray");
-    const std::string boot = "[boot]\r\nshell=Explorer.exe\r\n";  // kept as it is unless they switch
+    const std::string boot = "[boot]\r\nshell=Explorer.exe\r\n";  // kept as it is
     const WPARAM down = VK_DOWN;
     // What each entry logs before the quit: TrayDelete 1, ServiceProcess 0, EndProcess.
-    const struct { std::vector<WPARAM> keys; bool switches; std::vector<std::string> log; } cases[] = {
-        {{down}, true, {"Message Welcome to Swiftdash", "EndSession 0"}},  // SwiftDash Mode
-        {{down, down, VK_RIGHT, down, down}, false, {"EndSession 0"}},     // Session, Log Off
-        {{VK_ESCAPE}, false, {}},                                           // no entry, no quit
+    const struct { std::vector<WPARAM> keys; std::vector<std::string> log; } cases[] = {
+        {{down, down, VK_RIGHT, down, down}, {"LogOff"}},  // Session, Log Off
+        {{VK_ESCAPE}, {}},                                        // no entry, no quit
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
@@ -48,7 +47,7 @@ TEST(TrayMenu, EntriesByKeyboardTouchSystemIniOnlyWhenTheySwitch) {
         std::vector<std::string> log = cases[i].log;
         if (!log.empty()) log.insert(log.end(), {"TrayDelete 1", "ServiceProcess 0", "EndProcess"});
         EXPECT_EQ(f.platform.log, log);
-        EXPECT_EQ(f.folder.Read("system.ini"), cases[i].switches ? "[boot]\r\nshell=SWIFTD~1\r\n" : boot);
+        EXPECT_EQ(f.folder.Read("system.ini"), boot);
     }
 }
 

@@ -42,6 +42,14 @@ bool DialogTakesName(const std::string& name) {
            (name.empty() || (name.back() != '\\' && name.back() != '/'));
 }
 
+// The Open dialog's flags for each use.
+DWORD FileDialogFlags(const BrowseFileRequest& request) {
+    DWORD flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_EXPLORER;
+    flags |= request.use == FileDialogUse::OptionsBox ? OFN_PATHMUSTEXIST : OFN_LONGNAMES;
+    if (request.keepShortcuts) flags |= OFN_NODEREFERENCELINKS;
+    return flags;
+}
+
 }  // namespace
 
 std::string Win32Platform::BrowseForFile(WindowHandle owner, const BrowseFileRequest& request) {
@@ -62,7 +70,7 @@ std::string Win32Platform::BrowseForFile(WindowHandle owner, const BrowseFileReq
     const bool useDir = !request.initialDir.empty() && request.initialDir.size() < MAX_PATH;
     ofn.lpstrInitialDir = useDir ? request.initialDir.c_str() : nullptr;
     ofn.lpstrTitle = request.title.c_str();
-    ofn.Flags = request.flags;
+    ofn.Flags = FileDialogFlags(request);
     if (getOpenFileName(&ofn)) return file;
     // Any other name the dialog rejects is an error rather than a cancel: open it again with an
     // empty name.

@@ -120,7 +120,8 @@ void EnableShutdownPrivilege() {
 
 void Win32Platform::EndSession(SessionEnd how) {
     if (!IsWin9x() && how != SessionEnd::LogOff) EnableShutdownPrivilege();
-    ExitWindowsEx(static_cast<UINT>(how), 1);
+    const UINT flag = how == SessionEnd::LogOff ? EWX_LOGOFF : how == SessionEnd::ShutDown ? EWX_SHUTDOWN : EWX_REBOOT;
+    ExitWindowsEx(flag, 1);
 }
 
 }  // namespace sd
