@@ -36,7 +36,7 @@ void frmExit::Option_DblClick(ExitControl option) {
 void frmExit::OnCommand(int id, int code) {
     const auto control = controls_.FromId(id);  // none for Esc's IDCANCEL
     if (!control) return;
-    if (controls_.Spec(*control).kind == ControlKind::OptionButton) {
+    if (controls_.Row(*control).kind == ControlKind::OptionButton) {
         if (code == BN_DOUBLECLICKED) Option_DblClick(*control);
     } else if (*control == ExitControl::cmdOK && code == BN_CLICKED) {
         cmdOK_Click();

@@ -110,7 +110,7 @@ void frmOptions::OnCommand(int id, int code) {
     if (id == IDCANCEL) return CancelButton_Click();  // Esc
     const auto control = controls_.FromId(id);
     if (!control || code != BN_CLICKED) return;
-    if (controls_.Spec(*control).kind == ControlKind::OptionButton) {
+    if (controls_.Row(*control).kind == ControlKind::OptionButton) {
         controls_.SelectOption(*control);
         return optDC_Click();
     }

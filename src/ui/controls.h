@@ -59,7 +59,8 @@ public:
         const auto index = static_cast<std::size_t>(IndexOf(name));
         return index < windows_.size() ? windows_[index] : nullptr;
     }
-    const ControlSpec& Spec(Name name) const { return table_[IndexOf(name)]; }
+    // The control's row of the table.
+    const ControlSpec& Row(Name name) const { return table_[IndexOf(name)]; }
     // The control a WM_COMMAND's id comes from; none for ids that are no control's (IDCANCEL).
     std::optional<Name> FromId(int id) const {
         const int index = id - kFirstControlId;
