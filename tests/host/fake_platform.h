@@ -20,16 +20,14 @@ public:
     std::map<std::string, std::string> files;  // path to bytes
     std::set<std::string> folders, readOnly;
     std::map<std::string, std::string> settings;
-    std::map<std::string, std::string> associations;  // document to program
-    std::set<std::string> startFails;                 // command lines or files that do not start
+    std::set<std::string> startFails;  // command lines or files that do not start
     bool userShellLocked = false;  // the per-user shell value refuses every change
     std::string userShell;         // the per-user shell value; empty: none
 
     // File step number `failingStep` (from 1, over every kind of file step) fails, a write half
     // done; with `crash` the process is gone from there on, and no later step takes effect.
-    int failingStep = 0;
+    int failingStep = 0, steps = 0;
     bool crash = false;
-    int steps = 0;
 
     bool AnotherInstanceRunning() override { return anotherInstance; }
     bool ShiftKeyDown() override { return shiftDown; }
@@ -43,10 +41,7 @@ public:
         return !userShellLocked;
     }
 
-    std::string FindAssociatedProgram(const std::string& file) override {
-        auto found = associations.find(file);
-        return found == associations.end() ? std::string() : found->second;
-    }
+    std::string FindAssociatedProgram(const std::string&) override { return {}; }
     std::string CommandInterpreter() override { return "C:\\COMMAND.COM"; }
 
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }

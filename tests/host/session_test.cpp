@@ -1,6 +1,5 @@
 // The steps the program asks of the system, in order, on a machine in memory: the shell-line
-// rewrite with its faults and crashes, the session commands, the crash-loop guard, the
-// start-up list.
+// rewrite with its faults and crashes, the session commands, the crash-loop guard, the start-up list.
 #include <gtest/gtest.h>
 
 #include "core/setting_keys.h"
@@ -15,34 +14,26 @@
 namespace sd {
 namespace {
 
+using Files = std::map<std::string, std::string>;
 const std::string kIni = "C:\\WINDOWS\\system.ini";
 const std::string kOld = "[boot]\r\nshell=Explorer.exe\r\nuser.exe=user.exe\n[x]\r\nShell=x";
 const std::string kNew = "[boot]\r\nshell=SwiftDash\r\nuser.exe=user.exe\r\n[x]\r\nshell=SwiftDash\r\n";
-const std::vector<std::string> kQuit = {"ServiceProcess 0", "EndProcess"};
+const std::string kBox = "Message SwiftDash", kWelcome = "Message Welcome to Swiftdash";
+const std::string kOff = "ServiceProcess 0", kEnd = "EndProcess";  // the program quits
+const std::string kExplorer = "Start explorer.exe";
 
-// A shell-mode process in C:\WINDOWS, with system.ini holding `ini`.
+// A shell-mode process in C:\WINDOWS, with system.ini holding kOld.
 struct Machine {
-    explicit Machine(const std::string& ini = kOld) {
+    Machine() {
         platform.folders.insert("C:\\WINDOWS");
-        platform.files[kIni] = ini;
+        platform.files[kIni] = kOld;
         program.vars.ProgramDir = "C:\\WINDOWS";
         program.vars.ExeName = "SwiftDash";
         program.vars.ShellMode = true;
     }
-    std::vector<std::string> Log(std::vector<std::string> log, bool quits) const {
-        if (quits) log.insert(log.end(), kQuit.begin(), kQuit.end());
-        return log;
-    }
     test::FakePlatform platform;
     Program program{platform};
 };
-
-std::vector<std::string> FilesBesideIni(const test::FakePlatform& platform) {
-    std::vector<std::string> names;
-    for (const auto& [name, bytes] : platform.files)
-        if (name != kIni) names.push_back(name);
-    return names;
-}
 
 struct FailingShellFile : ::testing::TestWithParam<bool> {};  // true: as on Windows 95/98, without an atomic replace
 
@@ -57,19 +48,16 @@ TEST_P(FailingShellFile, AFailureOrACrashAtAnyStepLeavesOldOrNewBytes) {
             const bool written = SetShell(m.program, "SwiftDash");
             const auto oldOrNew = [](test::FakePlatform& p) { return p.files[kIni] == kOld || p.files[kIni] == kNew; };
             EXPECT_TRUE(crash || oldOrNew(m.platform));  // a process that lives on has put the old file back itself
-            // It tells the truth, and says why when it failed.
             EXPECT_EQ(written, m.platform.files.count(kIni) && m.platform.files[kIni] == kNew);
-            EXPECT_EQ(m.platform.log.size(), written ? 0u : 1u);
+            EXPECT_EQ(m.platform.log.size(), written ? 0u : 1u);  // a box says why it failed
 
             // The next start finds whatever was left, and a later switch completes from there.
             Machine next;
             next.platform.files = m.platform.files;
             RecoverShellFile(next.platform, ShellFilesIn("C:\\WINDOWS"));
             EXPECT_TRUE(oldOrNew(next.platform));
-            EXPECT_FALSE(next.platform.files.count("C:\\WINDOWS\\temp11.bak"));
             SetShell(next.program, "explorer.exe");
-            EXPECT_EQ(next.platform.files[kIni], RewriteShellLines(kOld, "explorer.exe"));
-            EXPECT_EQ(FilesBesideIni(next.platform), std::vector<std::string>{});
+            EXPECT_EQ(next.platform.files, (Files{{kIni, RewriteShellLines(kOld, "explorer.exe")}}));
         }
     }
 }
@@ -77,117 +65,94 @@ TEST_P(FailingShellFile, AFailureOrACrashAtAnyStepLeavesOldOrNewBytes) {
 INSTANTIATE_TEST_SUITE_P(ReplaceWays, FailingShellFile, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "Win9x" : "Atomic"; });
 
-// A read-only system.ini: every command that writes the shell line says so in one box naming
-// the file and ends no session; only "Close SwiftDash" still quits, saying that Explorer is not
-// back. The file keeps its bytes and nothing is left beside it. A missing one says so too.
-TEST(SessionCommands, AShellLineThatCannotBeWrittenEndsNoSession) {
-    const struct { SessionCommandId id; bool missing; std::vector<std::string> log; } cases[] = {
-        {SessionCommandId::ReturnToWindows, false, {"Message SwiftDash"}},
-        {SessionCommandId::RestartInSwiftDashMode, false, {"Message SwiftDash"}},
-        {SessionCommandId::EnterSwiftDashMode, true, {"Message Welcome to Swiftdash", "Message SwiftDash"}},
-        {SessionCommandId::CloseSwiftDash, false,
-         {"Message SwiftDash", "Message SwiftDash", "Message SwiftDash", kQuit[0], kQuit[1]}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.id));
-        Machine m("[boot]\r\nshell=SwiftDash\r\n");
-        if (c.missing) m.platform.files.clear();
-        m.platform.readOnly.insert(kIni);
-        EXPECT_EQ(RunSessionCommand(m.program, c.id), c.id == SessionCommandId::CloseSwiftDash);
-        EXPECT_EQ(m.platform.log, c.log);
-        const std::string& why = m.platform.messages[c.log.size() > 2 ? 1 : c.log.size() - 1];
-        const std::string said = c.missing ? "Unable to find system.ini" : kIni + " is read-only";
-        EXPECT_NE(why.find(said), std::string::npos) << why;
-        if (!c.missing) EXPECT_EQ(m.platform.files[kIni], "[boot]\r\nshell=SwiftDash\r\n");
-        EXPECT_EQ(FilesBesideIni(m.platform), std::vector<std::string>{});
-    }
+template <SessionCommandId id>
+bool Command(Program& program) { return RunSessionCommand(program, id); }
+
+// A start after two unfinished ones gives Explorer back.
+bool GuardGivesUp(Program& program) {
+    const bool givesUp = MarkShellStart(program);
+    if (givesUp) GiveExplorerBack(program);
+    return givesUp;
 }
 
-// The steps of each kind of command: the explanation once, a confirmation that stops on No, the
-// shell line, the session end, the quit; a switch into shell mode forgets failed starts.
-TEST(SessionCommands, RunTheirStepsInOrder) {
-    Machine m;
-    m.platform.settings[keys::UnfinishedShellStarts] = "2";
-    EXPECT_TRUE(RunSessionCommand(m.program, SessionCommandId::EnterSwiftDashMode));
-    EXPECT_EQ(m.platform.log, m.Log({"Message Welcome to Swiftdash", "LogOff"}, true));
-    EXPECT_EQ(m.platform.files[kIni], RewriteShellLines(kOld, "SWIFTD~1"));  // the 16-bit loader's name
-    EXPECT_EQ(m.platform.settings[keys::DisableSwitchMessage], "1");
-    EXPECT_EQ(m.platform.settings[keys::UnfinishedShellStarts], "0");
+enum class Setup { Plain, IniReadOnly, IniMissing, UserShellLocked, AnswerNo, TrayMode };
 
-    m.platform.log.clear();
-    m.platform.answers = {MsgAnswer::No};
-    EXPECT_FALSE(RunSessionCommand(m.program, SessionCommandId::CloseSwiftDash));
-    EXPECT_EQ(m.platform.log, std::vector<std::string>{"Message SwiftDash"});
-    EXPECT_EQ(m.platform.files[kIni], RewriteShellLines(kOld, "SWIFTD~1"));
+// Run from shell mode, with two unfinished starts counted and another program as the user's
+// shell. A choice not stored leaves the session alone, after one box that says why.
+struct Case {
+    const char* name;
+    bool (*run)(Program&);
+    WindowsFamily family = WindowsFamily::Win9x;
+    Setup setup = Setup::Plain;
+    std::vector<std::string> log;
+    std::string said;                          // what the last box says
+    std::string ini = kOld;                    // empty: no system.ini
+    std::string userShell = "C:\\other.exe";
+    std::string count = "2";                   // unfinished starts
+};
 
-    m.platform.log.clear();
-    EXPECT_TRUE(RunSessionCommand(m.program, SessionCommandId::ShutDownWindows));
-    EXPECT_EQ(m.platform.log, m.Log({"ShutDown"}, true));
-    EXPECT_EQ(m.platform.files[kIni], RewriteShellLines(kOld, "explorer.exe"));
-
-    m.platform.log.clear();
-    m.program.vars.ShellMode = false;  // tray mode's Close takes its icon away first
-    EXPECT_TRUE(RunSessionCommand(m.program, SessionCommandId::Close));
-    EXPECT_EQ(m.platform.log, m.Log({"TrayDelete 1"}, true));
-}
-
-// Each Windows family keeps the shell choice where its log-on reads it: system.ini, the user's
-// own value (the exe's path, quoted for its blank), or nowhere on NT 4.0, which has nothing to
-// undo on a return. A choice not stored leaves the session alone; Close still closes.
-TEST(ShellChoice, EachFamilyStoresItWhereItsLogOnReadsItOrLeavesTheSessionAlone) {
+TEST(SessionCommands, EachFamilyStoresTheShellChoiceWhereItsLogOnReadsItOrLeavesTheSessionAlone) {
+    using Id = SessionCommandId;
     using F = WindowsFamily;
-    const std::vector<std::string> refused = {"Message SwiftDash"};
-    const struct {
-        const char* name;
-        F family;
-        SessionCommandId command;
-        bool locked;
-        std::string ini, userShell;
-        std::vector<std::string> log;
-    } cases[] = {
-        {"98", F::Win9x, SessionCommandId::EnterSwiftDashMode, false, RewriteShellLines(kOld, "SWIFTD~1"), "C:\\other.exe",
-         {"LogOff", kQuit[0], kQuit[1]}},
-        {"XP", F::NT2000OrLater, SessionCommandId::EnterSwiftDashMode, false, kOld, "\"C:\\Swift Dash\\SwiftDash.exe\"",
-         {"LogOff", kQuit[0], kQuit[1]}},
-        {"XP, locked: no switch", F::NT2000OrLater, SessionCommandId::EnterSwiftDashMode, true, kOld, "C:\\other.exe", refused},
-        {"XP, locked: no restart", F::NT2000OrLater, SessionCommandId::RestartWindows, true, kOld, "C:\\other.exe", refused},
-        {"XP, locked: Close closes", F::NT2000OrLater, SessionCommandId::CloseSwiftDash, true, kOld, "C:\\other.exe",
-         {"Message SwiftDash", "Message SwiftDash", "Message SwiftDash", kQuit[0], kQuit[1]}},
-        {"NT 4", F::NT4OrEarlier, SessionCommandId::ReturnToWindows, false, kOld, "C:\\other.exe", {"LogOff", kQuit[0], kQuit[1]}},
+    const std::string readOnly = kIni + " is read-only";
+    const std::string self = RewriteShellLines(kOld, "SWIFTD~1"), explorer = RewriteShellLines(kOld, "explorer.exe");
+    const Case cases[] = {
+        {.name = "98 switch", .run = Command<Id::EnterSwiftDashMode>,
+         .log = {kWelcome, "LogOff", kOff, kEnd}, .ini = self, .count = "0"},
+        {.name = "98 switch, no system.ini", .run = Command<Id::EnterSwiftDashMode>, .setup = Setup::IniMissing,
+         .log = {kWelcome, kBox}, .said = "Unable to find system.ini", .ini = ""},
+        {.name = "98 return, read-only", .run = Command<Id::ReturnToWindows>, .setup = Setup::IniReadOnly,
+         .log = {kBox}, .said = readOnly},
+        {.name = "98 shut down", .run = Command<Id::ShutDownWindows>,
+         .log = {"ShutDown", kOff, kEnd}, .ini = explorer},
+        {.name = "Close SwiftDash, No", .run = Command<Id::CloseSwiftDash>, .setup = Setup::AnswerNo,
+         .log = {kBox}},
+        {.name = "Close SwiftDash, read-only", .run = Command<Id::CloseSwiftDash>, .setup = Setup::IniReadOnly,
+         .log = {kBox, kBox, kBox, kOff, kEnd}, .said = "Explorer could not be put back"},
+        {.name = "tray Close", .run = Command<Id::Close>, .setup = Setup::TrayMode,
+         .log = {"TrayDelete 1", kOff, kEnd}},
+        {.name = "XP switch", .run = Command<Id::EnterSwiftDashMode>, .family = F::NT2000OrLater,
+         .log = {kWelcome, "LogOff", kOff, kEnd}, .userShell = "\"C:\\Swift Dash\\SwiftDash.exe\"", .count = "0"},
+        {.name = "XP switch, locked", .run = Command<Id::EnterSwiftDashMode>, .family = F::NT2000OrLater,
+         .setup = Setup::UserShellLocked, .log = {kWelcome, kBox}, .said = "could not be written"},
+        {.name = "XP restart, locked", .run = Command<Id::RestartWindows>, .family = F::NT2000OrLater,
+         .setup = Setup::UserShellLocked, .log = {kBox}, .said = "could not be deleted"},
+        {.name = "NT 4 return", .run = Command<Id::ReturnToWindows>, .family = F::NT4OrEarlier,
+         .log = {"LogOff", kOff, kEnd}},
+        {.name = "NT 4 switch", .run = Command<Id::EnterSwiftDashMode>, .family = F::NT4OrEarlier,
+         .log = {kWelcome, kBox}, .said = "SwiftDash mode needs Windows 95, 98, Me or Windows 2000 and later."},
+        // The guard; when the choice cannot be stored, the count stays for the next start.
+        {.name = "98 guard", .run = GuardGivesUp,
+         .log = {kBox, kExplorer, kOff, kEnd}, .said = "made your shell again", .ini = explorer, .count = "0"},
+        {.name = "98 guard, read-only", .run = GuardGivesUp, .setup = Setup::IniReadOnly,
+         .log = {kBox, kBox, kExplorer, kOff, kEnd}, .said = "change its shell= line", .count = "3"},
+        {.name = "XP guard", .run = GuardGivesUp, .family = F::NT2000OrLater,
+         .log = {kBox, kExplorer, kOff, kEnd}, .said = "made your shell again", .userShell = "", .count = "0"},
+        {.name = "XP guard, locked", .run = GuardGivesUp, .family = F::NT2000OrLater, .setup = Setup::UserShellLocked,
+         .log = {kBox, kBox, kExplorer, kOff, kEnd}, .said = "run regedit and delete the value Shell", .count = "3"},
     };
-    for (const auto& c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Machine m;
         m.platform.family = c.family;
-        m.platform.userShellLocked = c.locked;
-        m.platform.userShell = "C:\\other.exe";
         m.platform.exeDir = "C:\\Swift Dash";
-        m.platform.settings[keys::DisableSwitchMessage] = "1";
-        RunSessionCommand(m.program, c.command);
-        EXPECT_EQ(m.platform.files[kIni], c.ini);
-        EXPECT_EQ(m.platform.userShell, c.userShell);
-        EXPECT_EQ(m.platform.log, c.log);
-    }
-}
-
-// Two unfinished starts give Explorer back; when system.ini cannot be written the box says how
-// to mend it and the count stays for the next start.
-TEST(StartGuard, GivesExplorerBackAndKeepsTheCountWhenSystemIniCannotBeWritten) {
-    for (const bool readOnly : {false, true}) {
-        SCOPED_TRACE(readOnly);
-        Machine m("[boot]\r\nshell=SwiftDash\r\n");
-        if (readOnly) m.platform.readOnly.insert(kIni);
+        m.platform.userShell = "C:\\other.exe";
         m.platform.settings[keys::UnfinishedShellStarts] = "2";
-        ASSERT_TRUE(MarkShellStart(m.program));
-        GiveExplorerBack(m.program);
-        const std::vector<std::string> boxes(readOnly ? 2 : 1, "Message SwiftDash");
-        std::vector<std::string> log = boxes;
-        log.push_back("Start explorer.exe");
-        EXPECT_EQ(m.platform.log, m.Log(log, true));
-        EXPECT_NE(m.platform.messages.back().find(readOnly ? "change its shell= line" : "made your shell again"),
-                  std::string::npos);
-        EXPECT_EQ(m.platform.settings[keys::UnfinishedShellStarts], readOnly ? "3" : "0");
-        EXPECT_EQ(m.platform.files[kIni], readOnly ? "[boot]\r\nshell=SwiftDash\r\n" : "[boot]\r\nshell=explorer.exe\r\n");
+        m.platform.userShellLocked = c.setup == Setup::UserShellLocked;
+        if (c.setup == Setup::IniReadOnly) m.platform.readOnly.insert(kIni);
+        if (c.setup == Setup::IniMissing) m.platform.files.clear();
+        if (c.setup == Setup::AnswerNo) m.platform.answers = {MsgAnswer::No};
+        m.program.vars.ShellMode = c.setup != Setup::TrayMode;
+
+        EXPECT_EQ(c.run(m.program), c.log.back() == kEnd);
+        EXPECT_EQ(m.platform.log, c.log);
+        const std::string last = m.platform.messages.empty() ? "" : m.platform.messages.back();
+        EXPECT_NE(last.find(c.said), std::string::npos) << last;
+        EXPECT_EQ(m.platform.files, (c.ini.empty() ? Files{} : Files{{kIni, c.ini}}));  // and nothing left beside it
+        EXPECT_EQ(m.platform.userShell, c.userShell);
+        EXPECT_EQ(m.platform.settings[keys::UnfinishedShellStarts], c.count);
+        // The first switch's explanation shows once: its marker is written with it.
+        EXPECT_EQ(m.platform.settings[keys::DisableSwitchMessage] == "1", c.log.front() == kWelcome);
     }
 }
 
@@ -200,7 +165,7 @@ TEST(StartUpItems, StartInOrderThenTheFolder) {
     m.platform.settings = {{keys::StartUpItem0, "C:\\A.EXE"}, {keys::StartUpItem2, "C:\\B.EXE"},
                            {keys::StartUpFolder, "C:\\Games"}};
     LaunchStartUpItems(m.program);
-    EXPECT_EQ(m.platform.log, (std::vector<std::string>{"Start [C:\\A.EXE] C:\\A.EXE", "Message SwiftDash",
+    EXPECT_EQ(m.platform.log, (std::vector<std::string>{"Start [C:\\A.EXE] C:\\A.EXE", kBox,
                                                         "Start [C:\\B.EXE] C:\\B.EXE", "Start explorer C:\\Games"}));
 }
 
