@@ -91,7 +91,7 @@ struct Case {
     std::string count = "2";                   // unfinished starts
 };
 
-TEST(SessionCommands, EachFamilyStoresTheShellChoiceWhereItsLogOnReadsItOrLeavesTheSessionAlone) {
+TEST(ShellChoice, EachCommandAndTheGuardStoreItWhereTheLogOnReadsItOrLeaveTheSessionAlone) {
     using Id = SessionCommandId;
     using F = WindowsFamily;
     const std::string readOnly = kIni + " is read-only";
