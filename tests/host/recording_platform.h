@@ -1,6 +1,6 @@
 // What both test platforms do alike: every call that would reach the user, start a program,
 // or end the session or the process is written to `log` and answered from a script, so that
-// the test process lives on. Base is the platform that does everything else.
+// the test process lives on; Base does everything else.
 #pragma once
 
 #include <deque>
@@ -20,7 +20,7 @@ public:
     std::string exeDir = "C:\\WINDOWS";
     std::string exeName = "SwiftDash";
     std::string arguments;
-    bool safeMode = false;
+    bool safeMode = false, anotherInstance = false, shiftDown = false;
 
     // What happened, and the scripted answers.
     std::vector<std::string> log;
@@ -36,6 +36,8 @@ public:
     std::string ExecutableShortBaseName() override { return "SWIFTD~1"; }
     std::string CommandLineArguments() override { return arguments; }
     bool SafeMode() override { return safeMode; }
+    bool AnotherInstanceRunning() override { return anotherInstance; }
+    bool ShiftKeyDown() override { return shiftDown; }
     void SetServiceProcess(bool on) override { Record(on ? "ServiceProcess 1" : "ServiceProcess 0"); }
     void EndProcess() override { Record("EndProcess"); }
     void AnnounceShell(WindowHandle) override { Record("AnnounceShell"); }
@@ -57,7 +59,6 @@ public:
         Record("BrowseForFolder " + title);
         return Next(browseAnswers, std::string());
     }
-
     // "Start [application] command line", or "Start command line" for a searched name.
     bool StartProgram(const ProgramStart& start) override {
         Record("Start " + (start.application.empty() ? "" : "[" + start.application + "] ") + start.commandLine);

@@ -1,49 +1,33 @@
-// The in-process tests' helpers: temp folders, the captions-fit check, and a fresh App.
+// The in-process tests' helpers: the captions-fit check, and a fresh App in a temp folder.
 #pragma once
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <string>
 
+#include "../host/recording_platform.h"
+#include "platform/win32_platform.h"
 #include "shell_window/app.h"
-#include "test_platform.h"
 
 namespace sd::test {
 
-// A fresh, empty folder under the temp folder, removed with everything in it at the end.
-struct TempFolder {
-    TempFolder() { std::filesystem::create_directory(path); }
-    ~TempFolder() {
-        SetCurrentDirectoryA(std::filesystem::temp_directory_path().string().c_str());  // a rewrite went in
-        std::error_code ignored;
-        for (const auto& entry : std::filesystem::directory_iterator(path, ignored))
-            SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only too
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::string File(const std::string& name) const { return path + "\\" + name; }
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(File(name), std::ios::binary) << bytes;
-    }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(File(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("sdtest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++count)))
-                                 .string();
-    static inline int count = 0;
-};
+using Log = std::vector<std::string>;
+inline constexpr const char* kIni = "[boot]\r\nshell=Explorer.exe\r\n";
 
 inline std::string WindowText(HWND hwnd) {
     char text[512] = {};
     GetWindowTextA(hwnd, text, sizeof text);
     return text;
 }
+
+inline bool Checked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 // Each control's caption, drawn in its own font, fits the room the control gives it (no
 // "Return to Windov"): a label may wrap onto the lines its height holds; a button's face loses
@@ -72,21 +56,38 @@ inline void ExpectCaptionsFit(HWND window) {
     }, 0);
 }
 
-// An App in a temp folder with its system.ini, on an emptied settings key.
+// The program's files in a fresh temp folder, removed at the end; its settings key emptied
+// before and after; the App made by Load.
 struct AppFixture {
     AppFixture() {
         ClearSettings();
-        platform.exeDir = folder.path;
-        folder.Write("system.ini", "[boot]\r\nshell=Explorer.exe\r\n");
+        std::filesystem::create_directory(folder);
+        platform.exeDir = folder;
+        Write("system.ini", kIni);
     }
-    ~AppFixture() { ClearSettings(); }
+    ~AppFixture() {
+        ClearSettings();
+        app.reset();
+        SetCurrentDirectoryA(std::filesystem::temp_directory_path().string().c_str());  // a rewrite went in
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, ignored))
+            SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only too
+        std::filesystem::remove_all(folder, ignored);
+    }
     static void ClearSettings() {
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\SwiftDash\\Default");
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\SwiftDash");
     }
+    std::string File(const std::string& name) const { return folder + "\\" + name; }
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(File(name), std::ios::binary) << bytes;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(File(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
 
-    // Runs the load handler as WinMain would, on a run that is not the first; dpi 0 is the
-    // screen's.
+    // Runs the load handler as WinMain would, on a run that is not the first; dpi 0 is the screen's.
     void Load(const std::string& arguments, int dpi = 0) {
         platform.WriteSetting("Version", "130");
         platform.arguments = arguments;
@@ -94,9 +95,9 @@ struct AppFixture {
         app->main.Create();
         app->main.Form_Load();
     }
-    // A shell-mode start, its own calls forgotten.
-    void LoadShell() {
-        Load("");
+    // A start in that mode, its own calls forgotten.
+    void LoadQuietly(const std::string& arguments = "") {
+        Load(arguments);
         platform.log.clear();
     }
     // A key pressed on the control in focus, with Shift or Ctrl held if named, read through
@@ -114,9 +115,36 @@ struct AppFixture {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) app->host.PumpMessage();
     }
+    template <class Done>
+    void PumpUntil(Done done) {  // five seconds at most
+        for (DWORD start = GetTickCount(); !done() && GetTickCount() - start < 5000;) Pump();
+    }
 
-    TempFolder folder;
-    TestPlatform platform{Win32PlatformOptions{true}};
+    // Tab stops in an option group only at the selected option; Down goes round every option,
+    // each checked as it gets the focus; a Tab round later comes back to the one now selected.
+    void ExpectKeyboardWalk(const std::vector<HWND>& options) {
+        const auto tabToOptions = [&] {
+            for (int i = 0; i < 20 && std::ranges::find(options, GetFocus()) == options.end(); ++i) Press(VK_TAB);
+            EXPECT_TRUE(Checked(GetFocus())) << "Tab stopped at " << WindowText(GetFocus());
+            return GetFocus();
+        };
+        std::set<HWND> seen = {tabToOptions()};
+        for (std::size_t i = 1; i < options.size(); ++i) {
+            Press(VK_DOWN);
+            EXPECT_TRUE(Checked(GetFocus())) << WindowText(GetFocus());
+            seen.insert(GetFocus());
+        }
+        EXPECT_EQ(seen, std::set<HWND>(options.begin(), options.end()));
+        const HWND last = GetFocus();
+        Press(VK_TAB);
+        EXPECT_EQ(tabToOptions(), last);
+    }
+
+    static inline int count = 0;
+    const std::string folder = (std::filesystem::temp_directory_path() /
+                                ("sdtest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++count)))
+                                   .string();
+    RecordingPlatform<Win32Platform> platform{Win32PlatformOptions{true}};
     std::unique_ptr<App> app;
 };
 

@@ -1,10 +1,10 @@
-// Shell mode in-process: the main window at Large Fonts, the start, the switch run, the Exit dialog.
-#include <gtest/gtest.h>
-
+// The main window in-process, in shell mode and tray mode: the starts, close requests, the Exit dialog.
 #include "app_fixture.h"
 
 namespace sd {
 namespace {
+
+using test::Log;
 
 // The picture is drawn in pixels: at Large Fonts (120 DPI) the window keeps the picture's size,
 // so nothing of it is left unpainted, and the buttons light up where they are drawn.
@@ -29,20 +29,16 @@ TEST(MainWindowAt120Dpi, KeepsThePicturesSizeAndItsButtons) {
 // press opens the shell menu (About is chosen in it by keys that come once it is up).
 TEST(MainWindow, ItsMinimizedBarAnswersAClickAndARightClick) {
     test::AppFixture f;
-    f.LoadShell();
+    f.LoadQuietly();
     const HWND main = f.app->main.hwnd();
     auto click = [&](DWORD down, DWORD up, auto done) {
         f.app->main.imgMinimize_Click();
         RECT bar;
         GetWindowRect(main, &bar);
-        ASSERT_TRUE(IsIconic(main));
         SetCursorPos((bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2);
-        INPUT input[2] = {};
-        input[0].type = input[1].type = INPUT_MOUSE;
-        input[0].mi.dwFlags = down;
-        input[1].mi.dwFlags = up;
+        INPUT input[2] = {{INPUT_MOUSE, {.mi = {0, 0, 0, down, 0, 0}}}, {INPUT_MOUSE, {.mi = {0, 0, 0, up, 0, 0}}}};
         SendInput(2, input, sizeof(INPUT));
-        for (DWORD start = GetTickCount(); !done() && GetTickCount() - start < 5000;) f.Pump();
+        f.PumpUntil(done);
     };
     click(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, [&] { return !IsIconic(main); });
     EXPECT_FALSE(IsIconic(main));
@@ -54,86 +50,142 @@ TEST(MainWindow, ItsMinimizedBarAnswersAClickAndARightClick) {
     EXPECT_TRUE(f.app->about.IsLoaded());
 }
 
-// A start counts as unfinished until the settle timer fires.
-TEST(ShellStart, TheSettleTimerClearsTheUnfinishedStartCount) {
-    test::AppFixture f;
-    f.Load("");
-    EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "1");
-    EXPECT_TRUE(KillTimer(f.app->main.hwnd(), kStartSettledTimer));  // and fired here instead
-    SendMessageA(f.app->main.hwnd(), WM_TIMER, kStartSettledTimer, 0);
-    EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "0");
+// Shift held skips the start-up list. Safe Mode hands the session to Explorer at once, counting
+// no start. A switch run whose switch did not take (no system.ini) ends without a log-off.
+TEST(Starts, RunTheStartUpListUnlessShiftIsHeldAndEndWhereTheyCannotGoOn) {
+    const struct { const char* arguments; bool shift, safeMode, ini; Log log; const char* count; } cases[] = {
+        {"", false, false, true, {"AnnounceShell", "Start [C:\\x.exe] C:\\x.exe", "ServiceProcess 1"}, "1"},
+        {"", true, false, true, {"AnnounceShell", "ServiceProcess 1"}, "1"},
+        {"", false, true, true, {"Start explorer.exe", "ServiceProcess 0", "EndProcess"}, ""},
+        {"switch", false, false, false, {"Message SwiftDash", "ServiceProcess 0", "EndProcess"}, ""},
+    };
+    for (const auto& c : cases) {
+        test::AppFixture f;
+        if (!c.ini) DeleteFileA(f.File("system.ini").c_str());
+        f.platform.WriteSetting("StartUpItem0", "C:\\x.exe");
+        f.platform.WriteSetting("DisableSwitchMessage", "1");
+        f.platform.shiftDown = c.shift;
+        f.platform.safeMode = c.safeMode;
+        f.Load(c.arguments);
+        EXPECT_EQ(f.platform.log, c.log);
+        EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), c.count);
+        EXPECT_EQ(f.Read("system.ini"), c.ini ? test::kIni : "");
+    }
 }
 
-// A switch run whose switch did not take (system.ini is missing) ends without a log-off.
-TEST(SwitchRun, EndsWithoutALogOffWhenTheSwitchDoesNotTake) {
-    test::AppFixture f;
-    DeleteFileA(f.folder.File("system.ini").c_str());
-    f.platform.WriteSetting("DisableSwitchMessage", "1");
-    f.Load("switch");
-    EXPECT_EQ(f.platform.log, (std::vector<std::string>{"Message SwiftDash", "ServiceProcess 0", "EndProcess"}));
+// A start counts as unfinished until the settle timer fires, or until another program's
+// log-off ends the session, and this program with it.
+TEST(Starts, TheSettleTimerOrALogOffClearsTheUnfinishedStartCount) {
+    for (bool logOff : {false, true}) {
+        test::AppFixture f;
+        f.LoadQuietly();
+        const HWND main = f.app->main.hwnd();
+        if (logOff) {
+            SendMessageA(main, WM_QUERYENDSESSION, 0, 0);
+            SendMessageA(main, WM_ENDSESSION, TRUE, 0);
+        } else {
+            EXPECT_TRUE(KillTimer(main, kStartSettledTimer));  // and fired here instead
+            SendMessageA(main, WM_TIMER, kStartSettledTimer, 0);
+        }
+        EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "0") << logOff;
+        EXPECT_EQ(f.platform.log, logOff ? Log({"ServiceProcess 0", "EndProcess"}) : Log());
+    }
 }
 
-// Safe Mode hands the session to Explorer at once: no start counted, system.ini untouched.
-TEST(ShellStart, InSafeModeStartsExplorerAndEnds) {
+// A shell menu left with no entry runs nothing. Then what a task killer does: a close request to
+// every top-level window. The main window answers with the Exit dialog, as its close button does;
+// the dialogs' hidden owner and the menus' host ignore theirs; the dialogs close; the program lives on.
+TEST(CloseRequests, CloseTheDialogsOnlyAndTheMainWindowAsksHowToExit) {
     test::AppFixture f;
-    f.platform.safeMode = true;
-    f.Load("");
-    EXPECT_EQ(f.platform.log, (std::vector<std::string>{"Start explorer.exe", "ServiceProcess 0", "EndProcess"}));
-    EXPECT_EQ(f.folder.Read("system.ini"), "[boot]\r\nshell=Explorer.exe\r\n");
-    EXPECT_EQ(f.platform.ReadSetting("UnfinishedShellStarts"), "");
+    f.LoadQuietly();
+    PostMessageA(f.app->main.hwnd(), WM_KEYDOWN, VK_ESCAPE, 1);  // read by the menu loop
+    f.app->menu.ShowShellMenu();
+    f.app->options.Show();
+    f.app->about.Show();
+    test::ExpectCaptionsFit(f.app->about.hwnd());
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM) CALLBACK -> BOOL {
+        return PostMessageA(window, WM_CLOSE, 0, 0);
+    }, 0);
+    f.Pump();
+    EXPECT_FALSE(f.app->options.IsLoaded());
+    EXPECT_FALSE(f.app->about.IsLoaded());
+    ASSERT_TRUE(f.app->exit.IsLoaded());
+    for (HWND lives : {f.app->main.hwnd(), f.app->host.hiddenOwner(), f.app->menu.hwnd()}) EXPECT_TRUE(IsWindow(lives));
+    SendMessageA(f.app->exit.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(f.app->exit.IsLoaded());
+    EXPECT_TRUE(IsWindowEnabled(f.app->main.hwnd()));
+    EXPECT_TRUE(f.platform.log.empty());
+}
+
+// Only a double-click on the icon asks. A rebuilt notification area has lost the icon: it is
+// added again, in tray mode only. A close request to the hidden main window (Windows 95/98's
+// Close Program list) quits with the icon removed, ending no session.
+TEST(TrayMode, TheIconAsksOnADoubleClickComesBackAfterARebuildAndGoesWithACloseRequest) {
+    test::AppFixture f;
+    f.LoadQuietly("tray");
+    f.platform.answers = {MsgAnswer::No};
+    // What the notification area sends for a double-click and a right release on the icon.
+    for (UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_RBUTTONUP})
+        SendMessageA(f.app->main.iconPic(), kTrayCallbackMessage, kTrayIconId, mouse);
+    // A real mouse move whose x is the double-click's number is no icon message.
+    SendMessageA(f.app->main.iconPic(), WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONDBLCLK, 0));
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    SendMessageA(f.app->main.hwnd(), taskbarCreated, 0, 0);
+    SendMessageA(f.app->main.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(f.platform.log, (Log{"Message SwiftDash", "TrayAdd 1", "TrayDelete 1", "ServiceProcess 0", "EndProcess"}));
+    f.LoadQuietly();
+    SendMessageA(f.app->main.hwnd(), taskbarCreated, 0, 0);
+    EXPECT_TRUE(f.platform.log.empty());
 }
 
 struct ExitDialog : ::testing::Test, test::AppFixture {
     ExitDialog() {
-        LoadShell();
+        LoadQuietly();
         app->exit.Show();
     }
-    HWND Control(ExitControl name) { return app->exit.Control(name); }
-    void Notify(ExitControl name, WORD code) {
-        SendMessageA(app->exit.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Control(name)), code),
-                     reinterpret_cast<LPARAM>(Control(name)));
-    }
+    void Click(ExitControl name) { SendMessageA(app->exit.Control(name), BM_CLICK, 0, 0); }
 };
 
-// Enter on the opening selection is proven through the real exe, the commands' steps on the
-// host; here OK runs the selected option's command, a command that stops short closes the
-// dialog, and a double-click on an option does what OK does.
-TEST_F(ExitDialog, OkRunsTheSelectedOptionsCommand) {
-    const std::string quit[] = {"ServiceProcess 0", "EndProcess"};
-    const struct { ExitControl option; MsgAnswer answer; const char* shell; std::vector<std::string> log; } cases[] = {
-        {ExitControl::optCloseSwiftDash, MsgAnswer::No, "Explorer.exe", {"Message SwiftDash"}},  // asked: no more
-        {ExitControl::optRestartInSwiftDashMode, MsgAnswer::Yes, "SWIFTD~1", {"Reboot", quit[0], quit[1]}},
+// Which command each option runs, told apart by the session end it asks for and the shell it
+// writes (their steps are tested on the host). A double-click on an option does what OK does;
+// a command that stops short (Close answered No) closes the dialog.
+TEST_F(ExitDialog, EachOptionRunsItsCommand) {
+    const struct { ExitControl option; const char* first; const char* shell; } cases[] = {
+        {ExitControl::optLogoffWindows, "LogOff", "explorer.exe"},
+        {ExitControl::optShutDown, "ShutDown", "explorer.exe"},
+        {ExitControl::optRestart, "Reboot", "explorer.exe"},
+        {ExitControl::optRestartInSwiftDashMode, "Reboot", "SWIFTD~1"},
+        {ExitControl::optCloseSwiftDash, "Message SwiftDash", "x"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.shell);
-        folder.Write("system.ini", "[boot]\r\nshell=Explorer.exe\r\n");
+        Write("system.ini", "[boot]\r\nshell=x\r\n");
         platform.log.clear();
-        platform.answers = {c.answer};
-        app->exit.Show();  // a No closes it
-        SendMessageA(Control(c.option), BM_CLICK, 0, 0);
-        Notify(ExitControl::cmdOK, BN_CLICKED);
-        EXPECT_EQ(folder.Read("system.ini"), std::string("[boot]\r\nshell=") + c.shell + "\r\n");
-        EXPECT_EQ(platform.log, c.log);
+        platform.answers = {MsgAnswer::No};
+        Click(c.option);
+        if (c.option == ExitControl::optRestart)
+            SendMessageA(app->exit.hwnd(), WM_COMMAND, MAKEWPARAM(ControlId(IndexOf(c.option)), BN_DOUBLECLICKED), 0);
+        else
+            Click(ExitControl::cmdOK);
+        EXPECT_EQ(platform.log.at(0), c.first) << IndexOf(c.option);
+        EXPECT_EQ(Read("system.ini"), std::string("[boot]\r\nshell=") + c.shell + "\r\n") << IndexOf(c.option);
     }
-    platform.log.clear();
-    Notify(ExitControl::optRestart, BN_DOUBLECLICKED);
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"Reboot", quit[0], quit[1]}));
+    EXPECT_FALSE(app->exit.IsLoaded());
 }
 
-TEST_F(ExitDialog, CaptionsFitAndCancelCloseBoxAndEscapeChangeNothing) {
+// Esc, which no button answers, leaves the dialog up; Cancel closes it and gives the main window back.
+TEST_F(ExitDialog, CaptionsFitTheKeysWalkTheOptionsAndCancelChangesNothing) {
     test::ExpectCaptionsFit(app->exit.hwnd());
-    EXPECT_FALSE(IsWindowEnabled(app->main.hwnd()));  // behind the dialog
-    SendMessageA(app->exit.hwnd(), WM_COMMAND, IDCANCEL, 0);  // what Esc sends: no button answers it
+    EXPECT_FALSE(IsWindowEnabled(app->main.hwnd()));
+    std::vector<HWND> options;
+    for (const ExitChoice& choice : kExitChoices) options.push_back(app->exit.Control(choice.option));
+    ExpectKeyboardWalk(options);
+    Press(VK_ESCAPE);
     EXPECT_TRUE(app->exit.IsLoaded());
-    Notify(ExitControl::cmdCancel, BN_CLICKED);
-    EXPECT_FALSE(app->exit.IsLoaded());
-    EXPECT_TRUE(IsWindowEnabled(app->main.hwnd()));
-    app->exit.Show();
-    SendMessageA(app->exit.hwnd(), WM_CLOSE, 0, 0);
+    Click(ExitControl::cmdCancel);
     EXPECT_FALSE(app->exit.IsLoaded());
     EXPECT_TRUE(IsWindowEnabled(app->main.hwnd()));
     EXPECT_TRUE(platform.log.empty());
-    EXPECT_EQ(folder.Read("system.ini"), "[boot]\r\nshell=Explorer.exe\r\n");
+    EXPECT_EQ(Read("system.ini"), test::kIni);
 }
 
 }  // namespace

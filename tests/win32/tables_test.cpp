@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <set>
 #include <span>
+#include <string_view>
 
 #include "info_windows/info_controls.h"
 #include "menus/menu_tree.h"
@@ -16,35 +16,27 @@ namespace sd {
 namespace {
 
 // Focus order without ties; each container a frame or tab control listed before what it holds,
-// which lies inside it and, on a tab control, on one of its tabs.
-void ExpectControlsHoldTogether(std::span<const ControlSpec> table) {
-    std::set<int> tabIndexes;
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const ControlSpec& control = table[i];
-        SCOPED_TRACE(i);
-        if (control.tabIndex != kNoTabIndex) EXPECT_TRUE(tabIndexes.insert(control.tabIndex).second);
-        if (control.parent == kNoParent) continue;
-        ASSERT_LT(control.parent, static_cast<int>(i));
-        const ControlSpec& parent = table[control.parent];
-        EXPECT_TRUE(parent.kind == ControlKind::Frame || parent.kind == ControlKind::TabControl);
-        EXPECT_LE(control.left + control.width, parent.width);
-        EXPECT_LE(control.top + control.height, parent.height);
-        if (parent.kind == ControlKind::TabControl) {
-            const int tabs = 1 + static_cast<int>(std::count(parent.caption, parent.caption + std::strlen(parent.caption), '|'));
-            EXPECT_LT(control.page, tabs);
+// which lies inside it and, on a tab control, on one of its tabs. Each menu entry sits at most
+// one level below the one before; command entries, and only they, have a handler; menus and
+// submenus hold entries.
+TEST(Tables, ControlsAndMenusHoldTogether) {
+    using Table = std::span<const ControlSpec>;
+    for (Table table : {Table(kOptionsControls), Table(kExitControls), Table(kAboutControls),
+                        Table(kSysInfoControls), Table(kMainControls)}) {
+        std::set<int> tabIndexes;
+        for (int i = 0; i < static_cast<int>(table.size()); ++i) {
+            const ControlSpec& control = table[i];
+            if (control.tabIndex != kNoTabIndex) EXPECT_TRUE(tabIndexes.insert(control.tabIndex).second) << i;
+            if (control.parent == kNoParent) continue;
+            ASSERT_LT(control.parent, i);
+            const ControlSpec& parent = table[control.parent];
+            EXPECT_TRUE(parent.kind == ControlKind::Frame || parent.kind == ControlKind::TabControl) << i;
+            EXPECT_LE(control.left + control.width, parent.width) << i;
+            EXPECT_LE(control.top + control.height, parent.height) << i;
+            if (parent.kind == ControlKind::TabControl)
+                EXPECT_LE(control.page, std::ranges::count(std::string_view(parent.caption), '|')) << i;
         }
     }
-}
-
-TEST(Tables, ControlsAndMenusHoldTogether) {
-    for (std::span<const ControlSpec> table :
-         {std::span<const ControlSpec>(kOptionsControls), std::span<const ControlSpec>(kExitControls),
-          std::span<const ControlSpec>(kAboutControls), std::span<const ControlSpec>(kSysInfoControls),
-          std::span<const ControlSpec>(kMainControls)})
-        ExpectControlsHoldTogether(table);
-
-    // Each menu entry sits at most one level below the one before; command entries, and only
-    // they, have a handler; menus and submenus hold entries.
     EXPECT_EQ(kMenuTree[0].level, 1);
     for (std::size_t row = 0; row < kMenuTreeSize; ++row) {
         const MenuEntry& entry = kMenuTree[row];
