@@ -1,4 +1,4 @@
-// The in-process tests' helpers: the captions-fit check, and a fresh App in a temp folder.
+// The in-process tests' helpers: a fresh App in a temp folder, keys, and the keyboard walk.
 #pragma once
 
 #include <windows.h>
@@ -26,38 +26,9 @@ inline std::string WindowText(HWND hwnd) {
     GetWindowTextA(hwnd, text, sizeof text);
     return text;
 }
-
 inline bool Checked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-// Each control's caption, drawn in its own font, fits the room the control gives it (no
-// "Return to Windov"): a label may wrap onto the lines its height holds; a button's face loses
-// its edges, a radio or check box its box, a frame its corners.
-inline void ExpectCaptionsFit(HWND window) {
-    EnumChildWindows(window, [](HWND control, LPARAM) CALLBACK -> BOOL {
-        char cls[64] = {};
-        GetClassNameA(control, cls, sizeof cls);
-        const std::string text = WindowText(control), name = cls;
-        if (text.empty() || (name != "Static" && name != "Button")) return TRUE;
-        RECT client, need = {};
-        GetClientRect(control, &client);
-        const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
-        const bool box = type >= BS_CHECKBOX && type <= BS_AUTORADIOBUTTON && type != BS_GROUPBOX;
-        const int room = name == "Static" ? client.right
-                         : client.right - (type == BS_GROUPBOX ? 16 : box ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 6);
-        HDC dc = GetDC(control);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
-        need.right = name == "Static" ? room : 0;
-        DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | (name == "Static" ? DT_WORDBREAK : DT_SINGLELINE));
-        SelectObject(dc, old);
-        ReleaseDC(control, dc);
-        EXPECT_LE(need.right, room) << '"' << text << "\" is clipped";
-        EXPECT_LE(need.bottom, client.bottom) << '"' << text << "\" is too tall";
-        return TRUE;
-    }, 0);
-}
-
-// The program's files in a fresh temp folder, removed at the end; its settings key emptied
-// before and after; the App made by Load.
+// A temp folder with system.ini, removed at the end; the settings emptied; the App made by Load.
 struct AppFixture {
     AppFixture() {
         ClearSettings();
@@ -87,7 +58,7 @@ struct AppFixture {
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    // Runs the load handler as WinMain would, on a run that is not the first; dpi 0 is the screen's.
+    // The load handler as WinMain runs it, on a run that is not the first; dpi 0: the screen's.
     void Load(const std::string& arguments, int dpi = 0) {
         platform.WriteSetting("Version", "130");
         platform.arguments = arguments;
@@ -100,8 +71,7 @@ struct AppFixture {
         Load(arguments);
         platform.log.clear();
     }
-    // A key pressed on the control in focus, with Shift or Ctrl held if named, read through
-    // the program's message loop.
+    // A key pressed on the control in focus, Shift or Ctrl held if named, read by the message loop.
     void Press(WPARAM key, BYTE held = 0) {
         BYTE state[256] = {};
         state[held] = held ? 0x80 : 0;
@@ -141,9 +111,8 @@ struct AppFixture {
     }
 
     static inline int count = 0;
-    const std::string folder = (std::filesystem::temp_directory_path() /
-                                ("sdtest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++count)))
-                                   .string();
+    const std::string folder = (std::filesystem::temp_directory_path() / "sdtest").string() +
+                               std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++count);
     RecordingPlatform<Win32Platform> platform{Win32PlatformOptions{true}};
     std::unique_ptr<App> app;
 };

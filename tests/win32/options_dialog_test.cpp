@@ -13,48 +13,15 @@ struct OptionsDialog : ::testing::Test, test::AppFixture {
     void Click(OptionsControl name) { SendMessageA(Control(name), BM_CLICK, 0, 0); }
 };
 
-// "Do nothing" is written as 1 whatever it was read from; an unknown action is kept. The options
-// are one group whatever the tab order; the file box keeps its text though disabled; a second
-// Show only brings the dialog forward; the main window's double-click takes the new action at once.
-TEST_F(OptionsDialog, LoadSelectsTheActionsOptionAndOkWritesItsNumber) {
-    const struct { int action; OptionsControl selected; bool boxEnabled; const char* written; } cases[] = {
-        {0, OptionsControl::optDC_DoNothing, false, "1"}, {7, OptionsControl::Count, true, "7"},
-    };
-    for (const auto& c : cases) {
-        app->program.vars.DoubleClickAction = c.action;
-        app->options.Show();
-        for (const DoubleClickChoice& choice : kDoubleClickChoices)
-            EXPECT_EQ(test::Checked(Control(choice.option)), choice.option == c.selected) << c.action << choice.number;
-        EXPECT_EQ(IsWindowEnabled(Control(OptionsControl::txtDC_OpenFile)) != 0, c.boxEnabled);
-        EXPECT_EQ(IsWindowEnabled(Control(OptionsControl::cmdDC_OpenFile_Browse)) != 0, c.boxEnabled);
-        Click(OptionsControl::OKButton);
-        EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), c.written);
-    }
-    app->options.Show();
-    Click(OptionsControl::optDC_OpenFile);
-    SetWindowTextA(Control(OptionsControl::txtDC_OpenFile), "C:\\kept.exe");
-    Click(OptionsControl::optDC_OpenOptionsDialog);
-    EXPECT_FALSE(test::Checked(Control(OptionsControl::optDC_OpenFile)));
-    EXPECT_FALSE(IsWindowEnabled(Control(OptionsControl::txtDC_OpenFile)));
-    app->options.Show();
-    Click(OptionsControl::OKButton);
-    EXPECT_EQ(platform.ReadSetting("DoubleClickOpenFile"), "C:\\kept.exe");
-    const auto doubleClick = [&] { SendMessageA(app->main.hwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(40, 40)); };
-    doubleClick();  // opens the Options dialog
-    Click(OptionsControl::optDC_OpenFile);
-    Click(OptionsControl::OKButton);
-    doubleClick();
-    EXPECT_EQ(platform.log.back(), "Start [C:\\kept.exe] C:\\kept.exe");
-}
-
 // Each box shows what was stored; Ctrl+Tab shows its tab; its browse button asks its own dialog,
 // and only an answer replaces the text; what is typed is stored exactly: a path past MAX_PATH,
-// blanks, nothing, letters past ASCII. The buttons share one picture, freed with the dialog.
+// blanks, nothing, letters past ASCII. The buttons share one picture, freed with the dialog. The
+// main window's double-click takes the new action and file at once.
 TEST_F(OptionsDialog, EachBoxShowsTheStoredTextTakesABrowsedAndATypedOneAndStoresIt) {
     const char* keys[] = {"StartUpItem0", "StartUpItem1", "StartUpItem2", "StartUpFolder",
                           "DoubleClickOpenFile", "StartMenuFolder", "DesktopFolder", "ExplorerPath"};
     const std::string typed[] = {"C:\\" + std::string(300, 'x') + ".exe", "  C:\\with blanks.exe ", "",
-                                 "C:\\Caf\xe9 \xfc" "ber \xdf\xc4", "D:\\play.bat", " ", "C:\\Desktop", "C:\\x.exe"};
+                                 "C:\\Caf\xe9 \xfc" "ber \xdf\xc4", "C:\\x.exe", " ", "C:\\Desktop", "D:\\play.bat"};
     for (const char* key : keys) platform.WriteSetting(key, std::string("C:\\was\\") + key);
     LoadQuietly();  // a start that reads them
     app->options.Show();
@@ -75,8 +42,8 @@ TEST_F(OptionsDialog, EachBoxShowsTheStoredTextTakesABrowsedAndATypedOneAndStore
         platform.browseAnswers.push_back("C:\\new\\chosen.exe");
         Click(browse.button);
         EXPECT_EQ(test::WindowText(box), "C:\\new\\chosen.exe");
-        // A program is looked for from the box's own text.
-        EXPECT_EQ(platform.log[0], browse.folder ? "BrowseForFolder Browse for Destination..." : "BrowseForFile " + stored);
+        EXPECT_EQ(platform.log[0],  // a program is looked for from the box's own text
+                  browse.folder ? "BrowseForFolder Browse for Destination..." : "BrowseForFile " + stored);
         SetFocus(box);
         SendMessageA(box, EM_SETSEL, 0, -1);
         PostMessageA(box, WM_CHAR, VK_BACK, 1);
@@ -86,16 +53,17 @@ TEST_F(OptionsDialog, EachBoxShowsTheStoredTextTakesABrowsedAndATypedOneAndStore
     Press(VK_RETURN);
     EXPECT_FALSE(app->options.IsLoaded());
     for (std::size_t i = 0; i < std::size(keys); ++i) EXPECT_EQ(platform.ReadSetting(keys[i]), typed[i]) << keys[i];
-    EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), "5");
     EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(picture)), 0u) << "the picture outlived the dialog";
+    SendMessageA(app->main.hwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(40, 40));
+    EXPECT_EQ(platform.log.back(), "Start [C:\\x.exe] C:\\x.exe");
 }
 
 // Tab goes round the StartUp tab's controls and those beside the tab strip, never to a hidden
 // control, and Shift+Tab goes back; a tip comes up over a frame's margin; on the General tab the
-// keyboard reaches every option; Esc cancels.
+// keyboard reaches every option; Esc cancels. Action 0 shows as "Do nothing" and is written as 1.
 TEST_F(OptionsDialog, TheKeysGoRoundTheTabInFrontOnly) {
     app->options.Show();
-    test::ExpectCaptionsFit(app->options.hwnd());
+    EXPECT_TRUE(test::Checked(Control(OptionsControl::optDC_DoNothing)));
     std::vector<HWND> visited = {GetFocus()};
     for (Press(VK_TAB); GetFocus() != visited[0] && visited.size() < 40; Press(VK_TAB)) {
         EXPECT_TRUE(IsWindowVisible(GetFocus())) << test::WindowText(GetFocus());
@@ -115,7 +83,9 @@ TEST_F(OptionsDialog, TheKeysGoRoundTheTabInFrontOnly) {
     ExpectKeyboardWalk(options);
     Press(VK_ESCAPE);
     EXPECT_FALSE(app->options.IsLoaded());
-    EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), "");
+    app->options.Show();
+    Click(OptionsControl::OKButton);
+    EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), "1");
 }
 
 // A close sent from another thread or process is handled inside GetMessage, which does not
@@ -139,8 +109,7 @@ TEST(OptionsRun, EndsWhenTheDialogOrTheMainWindowIsClosedFromOutside) {
         closer.join();
         CloseHandle(done);
         EXPECT_FALSE(hung) << closed;
-        EXPECT_EQ(f.platform.log, std::vector<std::string>{"EndProcess"});
-        EXPECT_FALSE(IsWindowVisible(f.app->main.hwnd()));
+        EXPECT_EQ(f.platform.log, test::Log{"EndProcess"});
     }
 }
 
