@@ -46,8 +46,7 @@ struct AppFixture {
         std::filesystem::remove_all(folder, ignored);
     }
     static void ClearSettings() {
-        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\SwiftDash\\Default");
-        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\SwiftDash");
+        for (auto key : {"Software\\SwiftDash\\Default", "Software\\SwiftDash"}) RegDeleteKeyA(HKEY_CURRENT_USER, key);
     }
     std::string File(const std::string& name) const { return folder + "\\" + name; }
     void Write(const std::string& name, const std::string& bytes) const {

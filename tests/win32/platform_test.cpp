@@ -35,11 +35,10 @@ TEST(ShellFile, ReplacesAStaleTempFileAndRefusesAReadOnlyFile) {
     f.Write("temp11.tmp", "stale");
     SetFileAttributesA(f.File("temp11.tmp").c_str(),
                        FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    Program program{f.platform};
-    program.vars.ProgramDir = f.folder;
-    EXPECT_TRUE(SetShell(program, "SwiftDash"));
+    f.LoadQuietly();
+    EXPECT_TRUE(SetShell(f.app->program, "SwiftDash"));
     SetFileAttributesA(f.File("system.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(SetShell(program, "Explorer.exe"));
+    EXPECT_FALSE(SetShell(f.app->program, "Explorer.exe"));
     EXPECT_EQ(f.platform.log, test::Log{"Message SwiftDash"});
     EXPECT_EQ(f.platform.messages.at(0).find(f.File("system.ini") + " is read-only"), 0u);
     EXPECT_EQ(f.Read("system.ini"), "[boot]\r\nshell=SwiftDash\r\n");
