@@ -14,7 +14,6 @@ namespace sd::test {
 class FakePlatform : public RecordingPlatform<Platform> {
 public:
     // What the machine looks like.
-    bool anotherInstance = false, shiftDown = false;
     bool win9x = true;  // no atomic replace
     WindowsFamily family = WindowsFamily::Win9x;
     std::map<std::string, std::string> files;  // path to bytes
@@ -29,8 +28,6 @@ public:
     int failingStep = 0, steps = 0;
     bool crash = false;
 
-    bool AnotherInstanceRunning() override { return anotherInstance; }
-    bool ShiftKeyDown() override { return shiftDown; }
     WindowsFamily Family() override { return family; }
     bool WriteUserShell(const std::string& commandLine) override {
         if (!userShellLocked) userShell = commandLine;

@@ -1,6 +1,6 @@
 // What both test platforms do alike: every call that would reach the user, start a program,
 // or end the session or the process is written to `log` and answered from a script, so that
-// the test process lives on. Base is the platform that does everything else.
+// the test process lives on; Base does everything else.
 #pragma once
 
 #include <deque>
@@ -20,7 +20,7 @@ public:
     std::string exeDir = "C:\\WINDOWS";
     std::string exeName = "SwiftDash";
     std::string arguments;
-    bool safeMode = false;
+    bool safeMode = false, anotherInstance = false, shiftDown = false;
 
     // What happened, and the scripted answers.
     std::vector<std::string> log;
@@ -28,7 +28,10 @@ public:
     std::deque<MsgAnswer> answers;          // Yes or Ok when empty
     std::deque<std::string> browseAnswers;  // the browse dialogs' answers; empty: cancelled
 
-    void Record(std::string line) { log.push_back(std::move(line)); }
+    bool Record(std::string line) {
+        log.push_back(std::move(line));
+        return true;
+    }
 
     std::string ExecutableDirectory() override { return exeDir; }
     std::string ExecutablePath() override { return exeDir + "\\" + exeName + ".exe"; }
@@ -36,6 +39,8 @@ public:
     std::string ExecutableShortBaseName() override { return "SWIFTD~1"; }
     std::string CommandLineArguments() override { return arguments; }
     bool SafeMode() override { return safeMode; }
+    bool AnotherInstanceRunning() override { return anotherInstance; }
+    bool ShiftKeyDown() override { return shiftDown; }
     void SetServiceProcess(bool on) override { Record(on ? "ServiceProcess 1" : "ServiceProcess 0"); }
     void EndProcess() override { Record("EndProcess"); }
     void AnnounceShell(WindowHandle) override { Record("AnnounceShell"); }
@@ -48,7 +53,6 @@ public:
         messages.push_back(text);
         return Next(answers, buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
     }
-    // The file it opens on; a folder browser's title.
     std::string BrowseForFile(WindowHandle, const BrowseFileRequest& request) override {
         Record("BrowseForFile " + request.initialFile);
         return Next(browseAnswers, std::string());
@@ -57,25 +61,20 @@ public:
         Record("BrowseForFolder " + title);
         return Next(browseAnswers, std::string());
     }
-
     // "Start [application] command line", or "Start command line" for a searched name.
     bool StartProgram(const ProgramStart& start) override {
-        Record("Start " + (start.application.empty() ? "" : "[" + start.application + "] ") + start.commandLine);
-        return Started(start.commandLine);
+        const std::string application = start.application.empty() ? "" : "[" + start.application + "] ";
+        return Record("Start " + application + start.commandLine) && Started(start.commandLine);
     }
     // "Shell file arguments"
     bool OpenWithShell(const ShellOpen& open) override {
-        Record("Shell " + open.file + (open.arguments.empty() ? "" : " " + open.arguments));
-        return Started(open.file);
+        const std::string arguments = open.arguments.empty() ? "" : " " + open.arguments;
+        return Record("Shell " + open.file + arguments) && Started(open.file);
     }
     bool AddTrayIcon(WindowHandle, unsigned id, unsigned, IconHandle, const std::string&) override {
-        Record("TrayAdd " + std::to_string(id));
-        return true;
+        return Record("TrayAdd " + std::to_string(id));
     }
-    bool DeleteTrayIcon(WindowHandle, unsigned id) override {
-        Record("TrayDelete " + std::to_string(id));
-        return true;
-    }
+    bool DeleteTrayIcon(WindowHandle, unsigned id) override { return Record("TrayDelete " + std::to_string(id)); }
 
 protected:
     // Whether a start of that command line or file succeeds.

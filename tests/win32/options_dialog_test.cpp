@@ -1,6 +1,4 @@
-// The Options dialog in-process: load, OK, the browse buttons, Tab, and the options run's wait.
-#include <gtest/gtest.h>
-
+// The Options dialog in-process: load, OK, the browse buttons, the keys, and the options run's wait.
 #include <thread>
 
 #include "app_fixture.h"
@@ -10,67 +8,22 @@ namespace sd {
 namespace {
 
 struct OptionsDialog : ::testing::Test, test::AppFixture {
-    OptionsDialog() { LoadShell(); }
+    OptionsDialog() { LoadQuietly(); }
     HWND Control(OptionsControl name) { return app->options.Control(name); }
-    bool Checked(OptionsControl name) { return SendMessageA(Control(name), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void Click(OptionsControl name) { SendMessageA(Control(name), BM_CLICK, 0, 0); }
 };
 
-TEST_F(OptionsDialog, LoadSelectsTheActionsOptionAndOkWritesItsNumber) {
-    // "Do nothing" is written as 1 whatever it was read from; an unknown action is kept.
-    const struct { int action; OptionsControl selected; bool boxEnabled; const char* written; } cases[] = {
-        {0, OptionsControl::optDC_DoNothing, false, "1"}, {7, OptionsControl::Count, true, "7"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.action);
-        app->program.vars.DoubleClickAction = c.action;
-        app->options.Show();
-        for (const DoubleClickChoice& choice : kDoubleClickChoices)
-            EXPECT_EQ(Checked(choice.option), choice.option == c.selected) << choice.number;
-        EXPECT_EQ(IsWindowEnabled(Control(OptionsControl::txtDC_OpenFile)) != 0, c.boxEnabled);
-        EXPECT_EQ(IsWindowEnabled(Control(OptionsControl::cmdDC_OpenFile_Browse)) != 0, c.boxEnabled);
-        Click(OptionsControl::OKButton);
-        EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), c.written);
-    }
-    app->options.Show();
-    Click(OptionsControl::optDC_OpenFile);
-    SetWindowTextA(Control(OptionsControl::txtDC_OpenFile), "C:\\kept.exe");
-    Click(OptionsControl::optDC_OpenOptionsDialog);  // one group with the others, whatever the tab order
-    EXPECT_FALSE(Checked(OptionsControl::optDC_OpenFile));
-    EXPECT_FALSE(IsWindowEnabled(Control(OptionsControl::txtDC_OpenFile)));
-    // Disabled, the browse button shows its picture on a white ground, which the system greys to
-    // the folder's shape rather than to a grey square.
-    const HDC dc = CreateCompatibleDC(nullptr);
-    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(Control(OptionsControl::cmdDC_OpenFile_Browse), BM_GETIMAGE, IMAGE_BITMAP, 0)));
-    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
-    DeleteDC(dc);
-    app->options.Show();  // only brought forward: the edits stay
-    Click(OptionsControl::OKButton);
-    EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), "4");
-    EXPECT_EQ(platform.ReadSetting("DoubleClickOpenFile"), "C:\\kept.exe");  // though disabled
-    // The main window's double-click takes the new action and file at once.
-    const auto doubleClick = [&] { SendMessageA(app->main.hwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(40, 40)); };
-    doubleClick();
-    EXPECT_TRUE(app->options.IsVisible());
-    Click(OptionsControl::optDC_OpenFile);
-    Click(OptionsControl::OKButton);
-    doubleClick();
-    EXPECT_EQ(platform.log.back(), "Start [C:\\kept.exe] C:\\kept.exe");
-}
-
-// Each box shows what was stored. Ctrl+Tab shows its tab; its browse button asks its
-// own dialog, and only an answer replaces the text; what is typed is stored exactly: a path
-// past MAX_PATH, blanks, nothing, letters past ASCII. The buttons share one picture, freed
-// with the dialog.
+// Each box shows what was stored; Ctrl+Tab shows its tab; its browse button asks its own dialog,
+// and only an answer replaces the text; what is typed is stored exactly: a path past MAX_PATH,
+// blanks, nothing, letters past ASCII. The buttons share one picture, freed with the dialog. The
+// main window's double-click takes the new action and file at once.
 TEST_F(OptionsDialog, EachBoxShowsTheStoredTextTakesABrowsedAndATypedOneAndStoresIt) {
     const char* keys[] = {"StartUpItem0", "StartUpItem1", "StartUpItem2", "StartUpFolder",
                           "DoubleClickOpenFile", "StartMenuFolder", "DesktopFolder", "ExplorerPath"};
-    std::string longPath = "C:\\";
-    for (int i = 0; i < 24; ++i) longPath += "Long Folder\\";
-    const std::string typed[] = {longPath + "gamex.exe", "  C:\\with blanks.exe ", "",
-                                 "C:\\Caf\xe9 \xfc" "ber \xdf\xc4", "D:\\play.bat", " ", "C:\\Desktop", "C:\\x.exe"};
+    const std::string typed[] = {"C:\\" + std::string(300, 'x') + ".exe", "  C:\\with blanks.exe ", "",
+                                 "C:\\Caf\xe9 \xfc" "ber \xdf\xc4", "C:\\x.exe", " ", "C:\\Desktop", "D:\\play.bat"};
     for (const char* key : keys) platform.WriteSetting(key, std::string("C:\\was\\") + key);
-    LoadShell();  // a start that reads them
+    LoadQuietly();  // a start that reads them
     app->options.Show();
     Click(OptionsControl::optDC_OpenFile);  // its box takes text only then
     const LRESULT picture = SendMessageA(Control(OptionsControl::cmdBrowse), BM_GETIMAGE, IMAGE_BITMAP, 0);
@@ -89,8 +42,8 @@ TEST_F(OptionsDialog, EachBoxShowsTheStoredTextTakesABrowsedAndATypedOneAndStore
         platform.browseAnswers.push_back("C:\\new\\chosen.exe");
         Click(browse.button);
         EXPECT_EQ(test::WindowText(box), "C:\\new\\chosen.exe");
-        // A program is looked for from the box's own text.
-        EXPECT_EQ(platform.log[0], browse.folder ? "BrowseForFolder Browse for Destination..." : "BrowseForFile " + stored);
+        EXPECT_EQ(platform.log[0],  // a program is looked for from the box's own text
+                  browse.folder ? "BrowseForFolder Browse for Destination..." : "BrowseForFile " + stored);
         SetFocus(box);
         SendMessageA(box, EM_SETSEL, 0, -1);
         PostMessageA(box, WM_CHAR, VK_BACK, 1);
@@ -100,44 +53,45 @@ TEST_F(OptionsDialog, EachBoxShowsTheStoredTextTakesABrowsedAndATypedOneAndStore
     Press(VK_RETURN);
     EXPECT_FALSE(app->options.IsLoaded());
     for (std::size_t i = 0; i < std::size(keys); ++i) EXPECT_EQ(platform.ReadSetting(keys[i]), typed[i]) << keys[i];
-    EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), "5");
     EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(picture)), 0u) << "the picture outlived the dialog";
+    SendMessageA(app->main.hwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(40, 40));
+    EXPECT_EQ(platform.log.back(), "Start [C:\\x.exe] C:\\x.exe");
 }
 
-// With the StartUp tab shown, Tab goes round its controls and the ones beside the tab strip,
-// never to a hidden control of another tab, and Shift+Tab goes back; Esc from there cancels.
-TEST_F(OptionsDialog, TabGoesRoundTheTabInFrontOnly) {
+// Tab goes round the StartUp tab's controls and those beside the tab strip, never to a hidden
+// control, and Shift+Tab goes back; a tip comes up over a frame's margin; on the General tab the
+// keyboard reaches every option; Esc cancels. Action 0 shows as "Do nothing" and is written as 1.
+TEST_F(OptionsDialog, TheKeysGoRoundTheTabInFrontOnly) {
     app->options.Show();
-    test::ExpectCaptionsFit(app->options.hwnd());
-    auto press = [&](bool shift) {
-        Press(VK_TAB, shift ? VK_SHIFT : 0);
-        return GetFocus();
-    };
+    EXPECT_TRUE(test::Checked(Control(OptionsControl::optDC_DoNothing)));
     std::vector<HWND> visited = {GetFocus()};
-    for (HWND next = press(false); next != visited[0] && visited.size() < 40; next = press(false)) {
-        EXPECT_TRUE(IsWindowVisible(next)) << test::WindowText(next);
-        visited.push_back(next);
+    for (Press(VK_TAB); GetFocus() != visited[0] && visited.size() < 40; Press(VK_TAB)) {
+        EXPECT_TRUE(IsWindowVisible(GetFocus())) << test::WindowText(GetFocus());
+        visited.push_back(GetFocus());
     }
     EXPECT_EQ(visited.size(), 11u);  // OK, Cancel, the tab strip and StartUp's eight boxes and buttons
-    // A tip comes up under a pointer resting on a frame (at its left margin), with its text.
+    Press(VK_TAB, VK_SHIFT);
+    EXPECT_EQ(GetFocus(), visited.back());
     RECT frame;
     GetWindowRect(Control(OptionsControl::fraStartUpPrograms), &frame);
     SetCursorPos(frame.left + 4, (frame.top + frame.bottom) / 2);
-    for (DWORD start = GetTickCount(); !IsWindowVisible(app->options.Tooltip()) && GetTickCount() - start < 5000;)
-        Pump();
+    PumpUntil([&] { return IsWindowVisible(app->options.Tooltip()); });
     EXPECT_EQ(test::WindowText(app->options.Tooltip()), "Specify which programs SwiftDsh should open at start-up");
-    EXPECT_EQ(press(true), visited.back());
-    Press(VK_ESCAPE);  // cancels: nothing is stored
+    Press(VK_TAB, VK_CONTROL);
+    std::vector<HWND> options;
+    for (const DoubleClickChoice& choice : kDoubleClickChoices) options.push_back(Control(choice.option));
+    ExpectKeyboardWalk(options);
+    Press(VK_ESCAPE);
     EXPECT_FALSE(app->options.IsLoaded());
-    EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), "");
+    app->options.Show();
+    Click(OptionsControl::OKButton);
+    EXPECT_EQ(platform.ReadSetting("DoubleClickOnMainWindow"), "1");
 }
 
 // A close sent from another thread or process is handled inside GetMessage, which does not
-// return for it: the wait must still see the dialog gone. A close request to the hidden main
-// window (Windows 95/98's Close Program list) cancels the dialog.
+// return for it: the wait must still see the dialog gone. One to the hidden main window cancels.
 TEST(OptionsRun, EndsWhenTheDialogOrTheMainWindowIsClosedFromOutside) {
     for (const char* closed : {"SwiftDashOptions", "SwiftDashMain"}) {
-        SCOPED_TRACE(closed);
         test::AppFixture f;
         const DWORD self = GetCurrentThreadId();
         HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
@@ -154,10 +108,8 @@ TEST(OptionsRun, EndsWhenTheDialogOrTheMainWindowIsClosedFromOutside) {
         SetEvent(done);
         closer.join();
         CloseHandle(done);
-        EXPECT_FALSE(hung);
-        EXPECT_FALSE(f.app->options.IsLoaded());
-        EXPECT_EQ(f.platform.log, std::vector<std::string>{"EndProcess"});
-        EXPECT_FALSE(IsWindowVisible(f.app->main.hwnd()));
+        EXPECT_FALSE(hung) << closed;
+        EXPECT_EQ(f.platform.log, test::Log{"EndProcess"});
     }
 }
 

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <set>
 #include <span>
+#include <string_view>
 
 #include "info_windows/info_controls.h"
 #include "menus/menu_tree.h"
@@ -15,44 +15,33 @@
 namespace sd {
 namespace {
 
-// Focus order without ties; each container a frame or tab control listed before what it holds,
-// which lies inside it and, on a tab control, on one of its tabs.
-void ExpectControlsHoldTogether(std::span<const ControlSpec> table) {
-    std::set<int> tabIndexes;
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const ControlSpec& control = table[i];
-        SCOPED_TRACE(i);
-        if (control.tabIndex != kNoTabIndex) EXPECT_TRUE(tabIndexes.insert(control.tabIndex).second);
-        if (control.parent == kNoParent) continue;
-        ASSERT_LT(control.parent, static_cast<int>(i));
-        const ControlSpec& parent = table[control.parent];
-        EXPECT_TRUE(parent.kind == ControlKind::Frame || parent.kind == ControlKind::TabControl);
-        EXPECT_LE(control.left + control.width, parent.width);
-        EXPECT_LE(control.top + control.height, parent.height);
-        if (parent.kind == ControlKind::TabControl) {
-            const int tabs = 1 + static_cast<int>(std::count(parent.caption, parent.caption + std::strlen(parent.caption), '|'));
-            EXPECT_LT(control.page, tabs);
+// Focus order without ties; a container is a frame or tab control listed before what it holds,
+// which lies inside it, on one of its tabs. A menu entry is at most one level below the one before;
+// command entries, and only they, have a handler; menus and submenus hold entries.
+TEST(Tables, ControlsAndMenusHoldTogether) {
+    using Table = std::span<const ControlSpec>;
+    for (Table table : {Table(kOptionsControls), Table(kExitControls), Table(kAboutControls),
+                        Table(kSysInfoControls), Table(kMainControls)}) {
+        std::set<int> tabIndexes;
+        for (int i = 0; i < static_cast<int>(table.size()); ++i) {
+            const ControlSpec& control = table[i];
+            EXPECT_TRUE(control.tabIndex == kNoTabIndex || tabIndexes.insert(control.tabIndex).second) << i;
+            if (control.parent == kNoParent) continue;
+            ASSERT_LT(control.parent, i);
+            const ControlSpec& parent = table[control.parent];
+            EXPECT_TRUE(parent.kind == ControlKind::Frame || parent.kind == ControlKind::TabControl) << i;
+            EXPECT_LE(control.left + control.width, parent.width) << i;
+            EXPECT_LE(control.top + control.height, parent.height) << i;
+            const auto pages = 1 + std::ranges::count(std::string_view(parent.caption), '|');
+            EXPECT_LT(control.page, parent.kind == ControlKind::TabControl ? pages : 1) << i;
         }
     }
-}
-
-TEST(Tables, ControlsAndMenusHoldTogether) {
-    for (std::span<const ControlSpec> table :
-         {std::span<const ControlSpec>(kOptionsControls), std::span<const ControlSpec>(kExitControls),
-          std::span<const ControlSpec>(kAboutControls), std::span<const ControlSpec>(kSysInfoControls),
-          std::span<const ControlSpec>(kMainControls)})
-        ExpectControlsHoldTogether(table);
-
-    // Each menu entry sits at most one level below the one before; command entries, and only
-    // they, have a handler; menus and submenus hold entries.
-    EXPECT_EQ(kMenuTree[0].level, 1);
     for (std::size_t row = 0; row < kMenuTreeSize; ++row) {
         const MenuEntry& entry = kMenuTree[row];
-        SCOPED_TRACE(entry.name);
-        if (row > 0) EXPECT_LE(entry.level, kMenuTree[row - 1].level + 1);
-        EXPECT_EQ(entry.handler != nullptr, entry.kind == MenuKind::Command);
-        EXPECT_EQ(entry.level == 1, entry.kind == MenuKind::Menu);
-        if (entry.kind == MenuKind::Menu || entry.kind == MenuKind::Submenu) EXPECT_GT(EndOfChildren(row), row + 1);
+        EXPECT_LE(entry.level, row == 0 ? 1 : kMenuTree[row - 1].level + 1) << entry.name;
+        EXPECT_EQ(entry.handler != nullptr, entry.kind == MenuKind::Command) << entry.name;
+        EXPECT_EQ(entry.level == 1, entry.kind == MenuKind::Menu) << entry.name;
+        EXPECT_EQ(entry.kind == MenuKind::Menu || entry.kind == MenuKind::Submenu, EndOfChildren(row) > row + 1) << row;
     }
 }
 
