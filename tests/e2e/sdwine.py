@@ -14,9 +14,7 @@ SETTINGS = r"HKCU\Software\SwiftDash\Default"
 LOG_OFF = ["00000000,00000001"]  # ExitWindowsEx's arguments
 
 
-class PrefixTest(unittest.TestCase):
-    """A test module's scenarios share one prefix, reset before each."""
-
+class PrefixTest(unittest.TestCase):  # a module's scenarios share one prefix, reset before each
     @classmethod
     def setUpClass(cls):
         cls.path = os.path.join(ROOT, "build", "wine", "e2e", cls.__name__)

@@ -14,8 +14,10 @@ class Modes(PrefixTest):
         proc = self.start()
         self.assertIn("It appears that you are running SwiftDash for the first time. Please set your options",
                       self.message_box("SwiftDash"))
+        self.assertEqual(self.reg_value(SETTINGS, "Version"), "130")  # asked once
         self.driver("click", "SwiftDash", "OK")
         self.close_window("Options")
+        self.assertEqual([a[-8:] for a in relay_calls(proc, "kernel32.RegisterServiceProcess")], ["00000001"])
         self.assertEqual(self.start().wait(timeout=60), 0)  # a second instance, silently
         self.assertEqual(relay_calls(self.processes[-1], "user32.MessageBoxA"), [])
         self.assertEqual([self.main_window()[k] for k in "xywh"], ["7", "7", "228", "68"])
@@ -116,5 +118,5 @@ class Modes(PrefixTest):
         self.driver("click", "Welcome to Swiftdash", "OK")  # the first switch explains itself
         self.assertEqual(self.end_session(proc), LOG_OFF)
         self.assertRegex(self.ini.read_bytes(), rb"\nshell=[A-Z0-9_]{1,7}~[A-Z0-9_~]+\r\n")  # the short name
-        self.assertEqual([args[:8] for args in relay_calls(proc, "shell32.Shell_NotifyIconA")],
-                         ["00000000", "00000002"])  # NIM_ADD, NIM_DELETE: the icon removed
+        # NIM_ADD, then NIM_DELETE: the icon removed
+        self.assertEqual([a[:8] for a in relay_calls(proc, "shell32.Shell_NotifyIconA")], ["00000000", "00000002"])

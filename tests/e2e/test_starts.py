@@ -46,8 +46,7 @@ class Starts(PrefixTest):
     def test_programs_shortcuts_documents_and_a_batch_file_start_as_named_and_bad_names_give_a_box(self):
         for path in (MARKER, QUOTED, DEEP, *DECOYS):
             self.place_marker(path)
-        self.link(LINKS + r"\Star.lnk", MARKER, '-level 2 "two words"', r"C:\Games\Saves")
-        self.host_path(r"C:\Games\Saves").mkdir()
+        self.link(LINKS + r"\Star.lnk", MARKER, '-level 2 "two words"', r"C:\Program Files")
         self.start_shell(StartUpItem0=MARKER + " -game ctf", StartUpItem1=f'"{QUOTED}" -window', StartUpItem2=DEEP,
                          DoubleClickOnMainWindow="5", DoubleClickOpenFile=LINKS + r"\Star.lnk")
         self.assertEqual(self.marker_runs(MARKER, 1), [(GAMES, f'"{MARKER}" -game ctf')])
@@ -55,7 +54,7 @@ class Starts(PrefixTest):
         self.assertEqual(self.marker_runs(DEEP, 1)[0][0], DEEP.rsplit("\\", 1)[0])
         self.double_click_at(7 + 40, 7 + 40)  # the shortcut's own arguments and "Start in" folder
         folder, line = self.marker_runs(MARKER, 2)[1]
-        self.assertEqual(folder, r"C:\Games\Saves")
+        self.assertEqual(folder, r"C:\Program Files")
         self.assertTrue(line.endswith(' -level 2 "two words"'), line)
 
         self.setUp()
