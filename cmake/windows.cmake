@@ -47,7 +47,6 @@ if(SD_TARGET STREQUAL "win32")
     target_link_options(SwiftDash PRIVATE ${SD_WIN9X_LINK_FLAGS} -nostdlib -s -Wl,--gc-sections
                         -Wl,--disable-auto-import)
     add_subdirectory(tests/e2e/driver)
-    add_subdirectory(tests/e2e/marker)
     add_subdirectory(tests/bench/fixture)
 elseif(SD_TARGET STREQUAL "wine-tests")
     set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)

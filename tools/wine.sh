@@ -23,7 +23,7 @@ sd_wineserver() { "$SD_WINESERVER" "$@"; }
 # posing as Windows 98 with Windows 98's look (no visual theme, which would also draw tab pages
 # white behind controls painted in the button face, and the Windows Standard colours), the relay
 # channel limited to the calls the tests watch, and no crash dialogs.
-SD_TEMPLATE_VERSION=4  # raise when the recipe below changes, so cached templates are remade
+SD_TEMPLATE_VERSION=5  # raise when the recipe below changes, so cached templates are remade
 
 sd_template() {
     local template=$SD_WINE_DIR/template
@@ -81,7 +81,7 @@ REGEDIT4
 "WindowText"="0 0 0"
 
 [HKEY_CURRENT_USER\Software\Wine\Debug]
-"RelayInclude"="user32.ExitWindowsEx;user32.MessageBoxA;kernel32.RegisterServiceProcess;shell32.Shell_NotifyIconA;kernel32.CreateProcessA;kernel32.MoveFileA;kernel32.DeleteFileA"
+"RelayInclude"="user32.ExitWindowsEx;user32.MessageBoxA;kernel32.RegisterServiceProcess;shell32.Shell_NotifyIconA;kernel32.CreateProcessA;kernel32.MoveFileA;kernel32.DeleteFileA;user32.SetShellWindow;advapi32.AdjustTokenPrivileges"
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
 "Auto"="1"

@@ -1,81 +1,93 @@
-"""What SwiftDash starts, as the started program sees it: the tests' marker program, in a folder
-with a blank in its name, records its current folder, Run state and command line. Shown from
-the start-up items, the double-click file and shortcuts; the menus' dialogs in test_menus."""
-from sdwine import PrefixTest
+"""What SwiftDash starts, from the shell menu (a real right-click, entries chosen by keyboard) and
+from the start-up items and folder and the double-click file, as the marker sees it: its folder and
+command line, in folders with blanks in their names."""
+import time
+
+from sdwine import PrefixTest, eventually, relay_calls
 
 GAMES = r"C:\Games\Star Game"
 MARKER = GAMES + r"\marker.exe"
 QUOTED = r"C:\Program Files\Star\marker.exe"
+DEEP = "C:\\" + "\\".join(["d" * 60] * 4) + "\\" + "m" * 8 + ".exe"  # 259: the longest path a program has
 DECOYS = (r"C:\Program.exe", r"C:\Games\Star.exe")  # what an unquoted blank would run
-SW_SHOWNORMAL, SW_SHOWMINNOACTIVE = "1", 7
+LINKS = r"C:\Games\Links"
+# The keys that choose each shell-menu entry in a menu opened with nothing selected.
+OPEN, EXPLORER, START_MENU, DESKTOP = (["Down"] * n + ["Return"] for n in (1, 2, 3, 4))
 
 
 class Starts(PrefixTest):
-    def place_markers(self, *paths):
-        for path in (MARKER, *DECOYS, *paths):
-            self.prefix.place_marker(path)
+    def test_the_menu_at_the_pointer_starts_picked_shortcuts_as_themselves_a_document_and_explorer(self):
+        self.place(r"C:\My Docs\read me.txt", b"hello\r\n")
+        self.place_marker(MARKER)
+        for folder, word in ((r"C:\windows\Start Menu\Programs", "menu"), (r"C:\My Desk", "desk")):
+            self.link(folder + r"\Star.lnk", MARKER, "-from " + word, GAMES)
+        proc = self.start_shell(StartMenuFolder=r"C:\nowhere", DesktopFolder=r"C:\My Desk")
+        # A bare name is taken from the folder the dialog opened in (the Start Menu's own: the chosen one is missing).
+        for keys, dialog, typed in ((START_MENU, "Browse Start Menu", "Star.lnk"),
+                                    (DESKTOP, "Browse Desktop", "Star.lnk"),
+                                    (OPEN, "Browse for EXE", r"C:\My Docs\read me.txt")):
+            self.assertEqual([self.right_click()[k] for k in "xy"], ["60", "40"])
+            self.screenshot("shell-menu")
+            self.xdotool("key", "--delay", "150", *keys)
+            self.window(dialog)
+            time.sleep(1)
+            self.screenshot("open-dialog")
+            self.xdotool("type", "--delay", "30", typed)
+            self.xdotool("key", "Return")
+            self.gone(dialog, "#32770")
+        self.assertEqual([(folder, line.rsplit(" ", 1)[1]) for folder, line in self.marker_runs(MARKER, 2)],
+                         [(GAMES, "menu"), (GAMES, "desk")])
+        self.close_window("read me.txt - Notepad")  # the associated program, or Notepad when there is none
+        self.right_click()
+        self.xdotool("key", "--delay", "150", *EXPLORER)
+        eventually(lambda: r'"explorer C:\\windows\\Desktop"' in " ".join(relay_calls(proc, "kernel32.CreateProcessA")),
+                   what="Explorer started on the desktop folder")
 
-    def double_click(self):
-        self.prefix.click_at(7 + 40, 7 + 40, "--repeat", "2", "1")
-
-    def assert_no_decoy_ran(self):
-        for decoy in DECOYS:
-            self.assertEqual(self.prefix.marker_runs(decoy), [], decoy)
-
-    def test_programs_with_and_without_arguments_and_a_shortcut_start_in_their_own_folders(self):
-        p = self.prefix
-        self.place_markers(QUOTED)
-        p.link(r"C:\Games\Links\Star.lnk", MARKER, '-level 2 "two words"', r"C:\Games\Saves", SW_SHOWMINNOACTIVE)
-        p.host_path(r"C:\Games\Saves").mkdir(exist_ok=True)
-        p.start_shell(StartUpItem0=MARKER, StartUpItem1=MARKER + " -game ctf", StartUpItem2=f'"{QUOTED}" -window',
-                      DoubleClickOnMainWindow="5", DoubleClickOpenFile=r"C:\Games\Links\Star.lnk")
-        self.assertEqual(sorted(p.marker_runs(MARKER, 2)), [(GAMES, SW_SHOWNORMAL, f'"{MARKER}"'),
-                                                            (GAMES, SW_SHOWNORMAL, f'"{MARKER}" -game ctf')])
-        self.assertEqual(p.marker_runs(QUOTED, 1), [(r"C:\Program Files\Star", SW_SHOWNORMAL, f'"{QUOTED}" -window')])
-        # The shortcut's own arguments and "Start in" folder, and its Run state as the system
-        # gives it when it starts the shortcut itself (Wine 8 drops it: normal, not minimized).
-        self.double_click()
-        folder, show, line = p.marker_runs(MARKER, 3)[2]
-        self.assertEqual(folder, r"C:\Games\Saves")
+    def test_programs_shortcuts_documents_and_a_batch_file_start_as_named_and_bad_names_give_a_box(self):
+        for path in (MARKER, QUOTED, DEEP, *DECOYS):
+            self.place_marker(path)
+        self.link(LINKS + r"\Star.lnk", MARKER, '-level 2 "two words"', r"C:\Program Files")
+        self.start_shell(StartUpItem0=MARKER + " -game ctf", StartUpItem1=f'"{QUOTED}" -window', StartUpItem2=DEEP,
+                         DoubleClickOnMainWindow="5", DoubleClickOpenFile=LINKS + r"\Star.lnk")
+        self.assertEqual(self.marker_runs(MARKER, 1), [(GAMES, f'"{MARKER}" -game ctf')])
+        self.assertEqual(self.marker_runs(QUOTED, 1), [(r"C:\Program Files\Star", f'"{QUOTED}" -window')])
+        self.assertEqual(self.marker_runs(DEEP, 1)[0][0], DEEP.rsplit("\\", 1)[0])
+        self.double_click_at(7 + 40, 7 + 40)  # the shortcut's own arguments and "Start in" folder
+        folder, line = self.marker_runs(MARKER, 2)[1]
+        self.assertEqual(folder, r"C:\Program Files")
         self.assertTrue(line.endswith(' -level 2 "two words"'), line)
-        p.run("start", r"C:\Games\Links\Star.lnk")
-        self.assertEqual(p.marker_runs(MARKER, 4)[3], (folder, show, line))
-        self.assert_no_decoy_ran()
 
-    def test_documents_reach_their_program_in_their_folder_quoted_only_with_blanks_and_a_batch_file_too(self):
-        p = self.prefix
-        self.place_markers()
-        p.run("reg", "add", r"HKCR\.sdm", "/ve", "/d", "sdmfile", "/f")
-        p.run("reg", "add", r"HKCR\sdmfile\shell\open\command", "/ve", "/d", f'"{MARKER}" "%1"', "/f")
-        p.place(r"C:\Docs\plain.sdm", b"x")
-        p.place(r"C:\My Docs\two words.sdm", b"x")
-        p.place(r"C:\Games\Bat Dir\go.bat", f'@"{MARKER}" from-batch\r\n'.encode())
-        p.start_shell(StartUpItem0=r"C:\Docs\plain.sdm", StartUpItem1=r"C:\My Docs\two words.sdm",
-                      StartUpItem2=r"C:\Games\Bat Dir\go.bat")
-        runs = sorted(p.marker_runs(MARKER, 3))  # the batch file's start may overtake the others
-        self.assertEqual([(folder, line.removeprefix(f'"{MARKER}" ')) for folder, _, line in runs],
-                         [(r"C:\Docs", r"C:\Docs\plain.sdm"), (r"C:\Games\Bat Dir", "from-batch"),
-                          (r"C:\My Docs", r'"C:\My Docs\two words.sdm"')])
+        self.setUp()
+        self.place_marker(MARKER)
+        self.run_wine("reg", "add", r"HKCR\.sdm", "/ve", "/d", "sdmfile", "/f")
+        self.run_wine("reg", "add", r"HKCR\sdmfile\shell\open\command", "/ve", "/d", f'"{MARKER}" "%1"', "/f")
+        self.place(r"C:\Docs\plain.sdm", b"x")
+        self.place(r"C:\My Docs\two words.sdm", b"x")
+        self.place(r"C:\Games\Bat Dir\go.bat", f'@"{MARKER}" from-batch\r\n'.encode())
+        self.start_shell(StartUpItem0=r"C:\Docs\plain.sdm", StartUpItem1=r"C:\My Docs\two words.sdm",
+                         StartUpItem2=r"C:\Games\Bat Dir\go.bat")
+        self.assertEqual(sorted(self.marker_runs(MARKER, 3)), [  # the batch file's start may overtake the others
+            (r"C:\Docs", rf'"{MARKER}" C:\Docs\plain.sdm'), (r"C:\Games\Bat Dir", f'"{MARKER}" from-batch'),
+            (r"C:\My Docs", rf'"{MARKER}" "C:\My Docs\two words.sdm"')])
 
-    def test_bad_names_give_a_box_or_start_exactly_what_they_name(self):
-        p = self.prefix
-        # 259 characters, the longest path the system names a program by.
-        deep = "C:\\" + "\\".join(["d" * 60] * 4) + "\\" + "m" * 8 + ".exe"
-        self.assertEqual(len(deep), 259)
-        self.place_markers(deep)
-        p.link(r"C:\Games\Links\Gone.lnk", r"C:\Games\Gone\gone.exe")
-        p.place(r"C:\Games\Links\Noise.lnk", bytes(range(256)) * 4)
-        tail = '+name "Big Bob" ' + "x" * 2000
-        proc = p.start_shell(wait=False, StartUpItem0=r"C:\Games\Links\Gone.lnk", StartUpItem1=r"C:\Games\Links\Noise.lnk",
-                      StartUpItem2=deep, DoubleClickOnMainWindow="5", DoubleClickOpenFile=f"{MARKER} {tail}")
+        # An Explorer path that is no program is reported too, and the Options opened to mend it.
+        self.setUp()
+        self.link(LINKS + r"\Gone.lnk", r"C:\Games\Gone\gone.exe")
+        self.place(LINKS + r"\Noise.lnk", bytes(range(256)) * 4)
+        self.place(r"C:\notes.exe", b"not a program\r\n")
+        self.set_settings(Version="130", StartUpItem0=LINKS + r"\Gone.lnk", StartUpItem1=LINKS + r"\Noise.lnk",
+                          StartUpFolder=r"C:\Program Files", ExplorerPath=r"C:\notes.exe")
+        self.start()
         for link in ("Gone", "Noise"):
-            self.assertIn(rf"File C:\Games\Links\{link}.lnk not found", p.message_box("SwiftDash"))
-            p.screenshot("shortcut-" + link.lower())
-            p.driver("click", "SwiftDash", "OK")
-            self.assertTrue(p.gone("SwiftDash", "#32770"))
-        self.assertEqual(p.marker_runs(deep, 1)[0][:2], (deep.rsplit("\\", 1)[0], SW_SHOWNORMAL))
-        p.window("SwiftDash", "SwiftDashMain")
-        self.double_click()
-        self.assertEqual(p.marker_runs(MARKER, 1)[0][2], f'"{MARKER}" {tail}')
-        self.assertFalse(p.has_window("SwiftDash", "#32770", timeout_ms=2000))
-        self.assertIsNone(proc.poll())
+            self.assertIn(rf"File {LINKS}\{link}.lnk not found", self.message_box("SwiftDash"))
+            self.driver("click", "SwiftDash", "OK")
+            self.gone("SwiftDash", "#32770")
+        self.window("Program Files")  # Explorer's window on the start-up folder
+        self.assertFalse(self.has_window("SwiftDash", "#32770", timeout_ms=2000))
+        self.close_window("Program Files")
+        self.right_click()
+        self.xdotool("key", "--delay", "150", *EXPLORER)
+        self.assertIn("Path to Explorer is invalid. Please check your options", self.message_box("Error"))
+        self.driver("click", "Error", "OK")
+        self.window("Options")
+        self.assertEqual([decoy for decoy in DECOYS if self.host_path(decoy[:-3] + "log").exists()], [])
