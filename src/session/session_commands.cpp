@@ -10,6 +10,8 @@ namespace sd {
 void CheckSwitch(Program& program) {
     Platform& platform = program.platform;
     if (IsSwitchMessageDisabled(platform.ReadSetting(keys::DisableSwitchMessage))) return;
+    // NT 4.0 refuses the switch with a box of its own: no promise of a log-off before it.
+    if (platform.Family() == WindowsFamily::NT4OrEarlier) return;
     // The marker goes first, so a user who ends the program at the box is not asked again.
     platform.WriteSetting(keys::DisableSwitchMessage, "1");
     platform.ShowMessage(

@@ -65,6 +65,14 @@ bool SetShell(Program& program, const std::string& value) {
         return false;
     }
 
+    if (value != kExplorerShell && !HasShellLine(*old)) {
+        platform.ShowMessage(files.ini + " has no shell= line, so Windows would start Explorer "
+                             "whatever SwiftDash wrote there. Nothing was changed. Add the line "
+                             "shell=explorer.exe to its [boot] section and try again.",
+                             kAppTitle, MsgButtons::Ok, MsgIcon::Stop);
+        return false;
+    }
+
     bool replaced = platform.WriteFileBytes(files.temp, RewriteShellLines(*old, value));
     if (replaced) {
         switch (platform.ReplaceFileAtomically(files.temp, files.ini)) {

@@ -17,8 +17,11 @@ ShellFiles ShellFilesIn(const std::string& programDir);
 // Writes "shell=" + value over every shell line of system.ini; true when the new line stands
 // in the file. At every instant the name system.ini holds the old or the new complete file, or
 // the old one waits under the backup name for RecoverShellFile. When it fails, one box says why
-// (the missing-file box when system.ini cannot be read) and system.ini is as it was.
+// (the missing-file box when system.ini cannot be read) and system.ini is as it was. A file
+// with no shell line makes Windows start Explorer whatever is written there, so any other value
+// is then refused with a box: a log-off would change nothing.
 bool SetShell(Program& program, const std::string& value);
+inline constexpr const char* kExplorerShell = "explorer.exe";
 
 // The name that enters shell mode on the shell= line: ExeName as it is when it is a valid 8.3
 // base name, else the exe's short name, which the 16-bit loader of Windows 95/98 can start.

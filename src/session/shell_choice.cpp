@@ -11,7 +11,7 @@ bool ChooseShell(Program& program, ShellChoice choice) {
     const bool self = choice == ShellChoice::Self;
     switch (program.platform.Family()) {
         case WindowsFamily::Win9x:
-            return SetShell(program, self ? ShellLineName(program) : std::string("explorer.exe"));
+            return SetShell(program, self ? ShellLineName(program) : std::string(kExplorerShell));
         case WindowsFamily::NT2000OrLater:
             return SetUserShell(program, self);
         case WindowsFamily::NT4OrEarlier:

@@ -8,6 +8,16 @@ bool IsShellLine(std::string_view line) {
     return head == "shell" || head == "Shell";
 }
 
+bool HasShellLine(std::string_view content) {
+    // A line starts the content or follows a CR or LF; "shell" holds neither, so the five
+    // characters from there are the line's own.
+    for (std::size_t start = 0;; ++start) {
+        if (IsShellLine(content.substr(start))) return true;
+        start = content.find_first_of("\r\n", start);
+        if (start == std::string_view::npos) return false;
+    }
+}
+
 bool IsValidShortBaseName(std::string_view name) {
     if (name.empty() || name.size() > 8) return false;
     for (const char c : name) {

@@ -9,6 +9,9 @@ namespace sd {
 // True for a line whose first five characters are exactly "shell" or "Shell".
 bool IsShellLine(std::string_view line);
 
+// True when some line of the content is a shell line.
+bool HasShellLine(std::string_view content);
+
 // True for a name that DOS can take as a file name without extension: one to eight
 // characters, none of them a blank, a dot or one of "*+,/:;<=>?[\]| (letter case is free).
 // Windows 95/98 start the shell= line's program through the 16-bit loader, which needs one.

@@ -39,11 +39,10 @@ class PrefixTest(unittest.TestCase):  # a module's scenarios share one prefix, r
         self.run_wine("reg", "delete", SETTINGS, "/f")
 
     def end_session(self, proc=None):
-        """Waits for proc, then ends every program of the prefix, as a log-off does, and starts a
-        persistent server again (process starts stay cheap); returns proc's ExitWindowsEx arguments."""
+        """Waits for proc, ends the prefix's programs as a log-off does; proc's ExitWindowsEx arguments."""
         if proc:
             proc.wait(timeout=60)
-        for option in ("-k", "-w", "-p"):
+        for option in ("-k", "-w", "-p"):  # then a persistent server: process starts stay cheap
             subprocess.run([SERVER, option], env=self.env)
         for started in self.processes:
             started.wait(timeout=30)
@@ -151,8 +150,7 @@ class PrefixTest(unittest.TestCase):  # a module's scenarios share one prefix, r
         self.click_at(x, y, "--repeat", "2", "--delay", "80", "1")
 
     def right_click(self, x=60, y=40):
-        """The popup menu after a right press. A window that a started program just closed may
-        hold the pointer's place on the display a moment longer: so the press is tried again."""
+        """The popup menu after a right press, tried again: a just-closed window may hold the spot a moment."""
         for _ in range(4):
             self.click_at(x, y, "3")
             code, lines = self.driver("wait", "", "#32768", "8000", check=False)

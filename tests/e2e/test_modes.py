@@ -53,7 +53,6 @@ class Modes(PrefixTest):
         self.assertEqual(self.end_session(shell), LOG_OFF)
         self.assertEqual(self.ini.read_bytes(), self.original_ini.replace(*BACK_TO_EXPLORER))
         self.assertEqual(self.log_on(), (None, "explorer.exe"))
-        self.assertEqual(self.reg_value(SETTINGS, "UnfinishedShellStarts"), "0")  # an orderly end
 
     def test_on_xp_switch_replaces_another_programs_value_logs_on_into_shell_mode_and_restart_returns(self):
         # Wine poses as XP: the session script's log-on reads the per-user Shell value, else the machine's.

@@ -1,6 +1,5 @@
-"""What SwiftDash starts, from the shell menu (a real right-click, entries chosen by keyboard) and
-from the start-up items and folder and the double-click file, as the marker sees it: its folder and
-command line, in folders with blanks in their names."""
+"""What SwiftDash starts from the shell menu (a real right-click, keys), the start-up items and folder
+and the double-click file, as the marker sees it (folder, command line), in folders with blanks."""
 import time
 
 from sdwine import PrefixTest, eventually, relay_calls

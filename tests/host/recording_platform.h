@@ -18,7 +18,6 @@ public:
 
     // What the process looks like.
     std::string exeDir = "C:\\WINDOWS";
-    std::string exeName = "SwiftDash";
     std::string arguments;
     bool safeMode = false, anotherInstance = false, shiftDown = false;
 
@@ -34,8 +33,8 @@ public:
     }
 
     std::string ExecutableDirectory() override { return exeDir; }
-    std::string ExecutablePath() override { return exeDir + "\\" + exeName + ".exe"; }
-    std::string ExecutableBaseName() override { return exeName; }
+    std::string ExecutablePath() override { return exeDir + "\\SwiftDash.exe"; }
+    std::string ExecutableBaseName() override { return "SwiftDash"; }
     std::string ExecutableShortBaseName() override { return "SWIFTD~1"; }
     std::string CommandLineArguments() override { return arguments; }
     bool SafeMode() override { return safeMode; }

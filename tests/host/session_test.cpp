@@ -21,6 +21,7 @@ const std::string kNew = "[boot]\r\nshell=SwiftDash\r\nuser.exe=user.exe\r\n[x]\
 const std::string kBox = "Message SwiftDash", kWelcome = "Message Welcome to Swiftdash";
 const std::string kOff = "ServiceProcess 0", kEnd = "EndProcess";  // the program quits
 const std::string kExplorer = "Start explorer.exe";
+const std::string kBare = "[boot]\r\nuser.exe=user.exe";  // Windows starts Explorer
 
 // A shell-mode process in C:\WINDOWS, with system.ini holding kOld.
 struct Machine {
@@ -75,7 +76,7 @@ bool GuardGivesUp(Program& program) {
     return givesUp;
 }
 
-enum class Setup { Plain, IniReadOnly, IniMissing, UserShellLocked, AnswerNo, TrayMode };
+enum class Setup { Plain, IniReadOnly, IniMissing, IniWithoutShellLine, UserShellLocked, AnswerNo, TrayMode };
 
 // Run from shell mode, with two unfinished starts counted and another program as the user's
 // shell. A choice not stored leaves the session alone, after one box that says why.
@@ -101,6 +102,10 @@ TEST(ShellChoice, EachCommandAndTheGuardStoreItWhereTheLogOnReadsItOrLeaveTheSes
          .log = {kWelcome, "LogOff", kOff, kEnd}, .ini = self, .count = "0"},
         {.name = "98 switch, no system.ini", .run = Command<Id::EnterSwiftDashMode>, .setup = Setup::IniMissing,
          .log = {kWelcome, kBox}, .said = "Unable to find system.ini", .ini = ""},
+        {.name = "98 switch, no shell line", .run = Command<Id::EnterSwiftDashMode>,
+         .setup = Setup::IniWithoutShellLine, .log = {kWelcome, kBox}, .said = "has no shell= line", .ini = kBare},
+        {.name = "98 return, no shell line", .run = Command<Id::ReturnToWindows>, .setup = Setup::IniWithoutShellLine,
+         .log = {"LogOff", kOff, kEnd}, .ini = kBare + "\r\n"},
         {.name = "98 return, read-only", .run = Command<Id::ReturnToWindows>, .setup = Setup::IniReadOnly,
          .log = {kBox}, .said = readOnly},
         {.name = "98 shut down", .run = Command<Id::ShutDownWindows>,
@@ -120,7 +125,7 @@ TEST(ShellChoice, EachCommandAndTheGuardStoreItWhereTheLogOnReadsItOrLeaveTheSes
         {.name = "NT 4 return", .run = Command<Id::ReturnToWindows>, .family = F::NT4OrEarlier,
          .log = {"LogOff", kOff, kEnd}},
         {.name = "NT 4 switch", .run = Command<Id::EnterSwiftDashMode>, .family = F::NT4OrEarlier,
-         .log = {kWelcome, kBox}, .said = "SwiftDash mode needs Windows 95, 98, Me or Windows 2000 and later."},
+         .log = {kBox}, .said = "SwiftDash mode needs Windows 95, 98, Me or Windows 2000 and later."},
         // The guard; when the choice cannot be stored, the count stays for the next start.
         {.name = "98 guard", .run = GuardGivesUp,
          .log = {kBox, kExplorer, kOff, kEnd}, .said = "made your shell again", .ini = explorer, .count = "0"},
@@ -141,6 +146,7 @@ TEST(ShellChoice, EachCommandAndTheGuardStoreItWhereTheLogOnReadsItOrLeaveTheSes
         m.platform.userShellLocked = c.setup == Setup::UserShellLocked;
         if (c.setup == Setup::IniReadOnly) m.platform.readOnly.insert(kIni);
         if (c.setup == Setup::IniMissing) m.platform.files.clear();
+        if (c.setup == Setup::IniWithoutShellLine) m.platform.files[kIni] = kBare;
         if (c.setup == Setup::AnswerNo) m.platform.answers = {MsgAnswer::No};
         m.program.vars.ShellMode = c.setup != Setup::TrayMode;
 

@@ -28,6 +28,32 @@ inline std::string WindowText(HWND hwnd) {
 }
 inline bool Checked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
+// Each caption, in its font, fits its control (no "Return to Windov"): a label may wrap onto the
+// lines its height holds; a button's face loses its edges, an option its box, a frame its corners.
+inline void ExpectCaptionsFit(HWND window) {
+    EnumChildWindows(window, [](HWND control, LPARAM) CALLBACK -> BOOL {
+        char cls[64] = {};
+        GetClassNameA(control, cls, sizeof cls);
+        const std::string text = WindowText(control), name = cls;
+        if (text.empty() || (name != "Static" && name != "Button")) return TRUE;
+        const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+        const bool box = type >= BS_CHECKBOX && type <= BS_AUTORADIOBUTTON && type != BS_GROUPBOX;
+        RECT client, need = {};
+        GetClientRect(control, &client);
+        const int room = name == "Static" ? client.right
+                         : client.right - (type == BS_GROUPBOX ? 16 : box ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 6);
+        need.right = name == "Static" ? room : 0;
+        const HDC dc = GetDC(control);
+        const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+        DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | (name == "Static" ? DT_WORDBREAK : DT_SINGLELINE));
+        SelectObject(dc, old);
+        ReleaseDC(control, dc);
+        EXPECT_LE(need.right, room) << '"' << text << "\" is clipped";
+        EXPECT_LE(need.bottom, client.bottom) << '"' << text << "\" is too tall";
+        return TRUE;
+    }, 0);
+}
+
 // A temp folder with system.ini, removed at the end; the settings emptied; the App made by Load.
 struct AppFixture {
     AppFixture() {

@@ -78,14 +78,19 @@ TEST(CloseRequests, CloseTheDialogsOnlyAndALogOffEndsTheProgram) {
     f.app->about.Show();
     f.Press(VK_ESCAPE);
     ASSERT_FALSE(f.app->about.IsLoaded());
+    f.app->sysInfo.Show();  // its figures come with the first tick, and its labels grow with them
+    f.PumpUntil([&] { return test::WindowText(f.app->sysInfo.Control(SysInfoControl::lblTotalPhys)) != "0"; });
     f.app->about.Show();
     f.app->options.Show();
+    for (HWND window : {f.app->sysInfo.hwnd(), f.app->about.hwnd(), f.app->options.hwnd()})
+        test::ExpectCaptionsFit(window);
     EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM) CALLBACK -> BOOL {
         return PostMessageA(window, WM_CLOSE, 0, 0);
     }, 0);
     f.Pump();
     EXPECT_FALSE(f.app->options.IsLoaded());
     EXPECT_FALSE(f.app->about.IsLoaded());
+    EXPECT_FALSE(f.app->sysInfo.IsLoaded());
     ASSERT_TRUE(f.app->exit.IsLoaded());
     for (HWND lives : {f.app->main.hwnd(), f.app->host.hiddenOwner(), f.app->menu.hwnd()}) EXPECT_TRUE(IsWindow(lives));
     SendMessageA(f.app->exit.hwnd(), WM_CLOSE, 0, 0);
@@ -97,8 +102,8 @@ TEST(CloseRequests, CloseTheDialogsOnlyAndALogOffEndsTheProgram) {
 }
 
 // Only a double-click on the icon asks. A rebuilt notification area gets the icon again, in tray
-// mode only. A close request to the hidden main window (Windows 95/98's Close Program list) quits
-// with the icon removed, ending no session.
+// mode only. A close request to the hidden main window (Windows 95/98's Close Program list), and
+// the tray menu's Close, quit with the icon removed, ending no session.
 TEST(TrayMode, TheIconAsksOnADoubleClickComesBackAfterARebuildAndGoesWithACloseRequest) {
     test::AppFixture f;
     f.LoadQuietly("tray");
@@ -111,6 +116,10 @@ TEST(TrayMode, TheIconAsksOnADoubleClickComesBackAfterARebuildAndGoesWithACloseR
     SendMessageA(f.app->main.hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(f.platform.log,
               (test::Log{"Message SwiftDash", "TrayAdd 1", "TrayDelete 1", "ServiceProcess 0", "EndProcess"}));
+    f.LoadQuietly("tray");
+    for (WPARAM key : {VK_UP, VK_RETURN}) PostMessageA(f.app->main.hwnd(), WM_KEYDOWN, key, 1);  // read by the menu
+    f.app->menu.ShowTrayMenu();  // its Close
+    EXPECT_EQ(f.platform.log, (test::Log{"TrayDelete 1", "ServiceProcess 0", "EndProcess"}));
     f.LoadQuietly();
     SendMessageA(f.app->main.hwnd(), taskbarCreated, 0, 0);
     EXPECT_TRUE(f.platform.log.empty());
@@ -128,6 +137,7 @@ TEST(ExitDialog, TheKeysWalkTheOptionsCancelChangesNothingAndEachOptionRunsItsCo
     EXPECT_FALSE(IsWindowEnabled(f.app->main.hwnd()));
     std::vector<HWND> options;
     for (const ExitChoice& choice : kExitChoices) options.push_back(f.app->exit.Control(choice.option));
+    test::ExpectCaptionsFit(f.app->exit.hwnd());
     f.ExpectKeyboardWalk(options);
     f.Press(VK_ESCAPE);
     EXPECT_TRUE(f.app->exit.IsLoaded());
